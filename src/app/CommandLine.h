@@ -1,0 +1,14 @@
+#pragma once
+// Splitting of the process command line, the program's name included as element 0.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+// Arguments are split at blanks (any byte up to and including the space) outside double
+// quotes; a quoted stretch may hold blanks and the quotes are dropped; an empty pair of quotes
+// where an argument would begin is skipped. Not the C runtime's rules.
+std::vector<std::string> SplitCommandLine(std::string_view commandLine);
+
+}  // namespace velmora

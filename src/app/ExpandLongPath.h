@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace velmora {
+
+// The path made absolute, with the long name of every component in the letter case stored on
+// disk; from the first component that is not found, the rest is kept as it came.
+std::string ExpandLongPath(const std::string& path);
+
+}  // namespace velmora

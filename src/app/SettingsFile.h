@@ -1,0 +1,32 @@
+#pragma once
+// The settings file, read and written one value at a time through the private-profile
+// functions. Nothing is cached: every operation is a call of its own.
+#include <cstdint>
+#include <string>
+
+namespace velmora {
+
+// Full path of the running executable (GetModuleFileNameA).
+std::string ExecutablePath();
+// DirectoryOf(ExecutablePath()) + "\Velmora.ini", joined as they are.
+std::string SettingsPath();
+
+class SettingsFile {
+ public:
+  explicit SettingsFile(std::string path) : path_(std::move(path)) {}
+  const std::string& Path() const { return path_; }
+
+  // Up to 1023 characters of the value, or the default when the key is missing.
+  std::string ReadString(const char* section, const char* key, const std::string& def) const;
+  // Raises Error("<path> に書き込めません") when the system refuses the write.
+  void WriteString(const char* section, const char* key, const std::string& value) const;
+  std::int32_t ReadInteger(const char* section, const char* key, std::int32_t def) const;
+  void WriteInteger(const char* section, const char* key, std::int32_t value) const;
+  bool ReadBool(const char* section, const char* key, bool def) const;
+  void WriteBool(const char* section, const char* key, bool value) const;
+
+ private:
+  std::string path_;
+};
+
+}  // namespace velmora

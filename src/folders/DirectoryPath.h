@@ -1,0 +1,19 @@
+#pragma once
+// Entering folders for the directory list: the process's current directory follows the list.
+#include <string>
+
+namespace velmora {
+
+// Enters the folder a path names and returns the process's new current directory, as the
+// system reports it. A path whose last component names an existing file, or holds "*" or "?",
+// leads to the folder that holds it; a path without a drive is taken on the current drive, a
+// relative one against the current folder of its drive. Raises Error(IoErrorText(code)) when
+// a folder cannot be entered, leaving the current directory as it was.
+std::string EnterDirectory(const std::string& path);
+
+// Whether two directory paths name the same folder, compared with CompareStringA in the user's
+// default locale; unless the volume of `current` is case-sensitive, both are first lower-cased
+// (single-byte A-Z only on double-byte systems).
+bool SameDirectory(const std::string& current, const std::string& other);
+
+}  // namespace velmora

@@ -1,0 +1,16 @@
+#pragma once
+// How a shortcut's fields and file name are derived from its arguments.
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// Working directory stored in a link: the target path up to and including its last "\" or ":"
+// (double-byte aware); empty when there is none. C:\Tools\edit.exe gives C:\Tools\.
+std::string LinkWorkingDirectory(std::string_view targetPath);
+
+// folder + "\" + name + ("へのショートカット.lnk" or ".lnk"). Exactly one backslash is added,
+// whatever the folder ends with; the name is used unchanged.
+std::string LinkFileName(std::string_view folder, std::string_view name, bool addSuffix);
+
+}  // namespace velmora

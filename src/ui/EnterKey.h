@@ -1,0 +1,14 @@
+#pragma once
+// What the main window does with the Enter key before the focused control sees it.
+
+namespace velmora {
+
+enum class EnterAction {
+  PressFocusedButton,  // the focus is on a push button: Enter presses it
+  PressDefaultButton,  // run the default button's command; the focused control never sees the key
+  PassToControl,       // an ordinary key for the focused control
+};
+
+EnterAction DecideEnter(bool focusOnPushButton, bool defaultButtonEnabled, bool shiftCtrlOrAlt);
+
+}  // namespace velmora

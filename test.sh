@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds all three presets and runs every test (host unit tests,
+# Windows tests and whole-program tests under Wine) through one CTest run.
+set -euo pipefail
+cd "$(dirname "$(readlink -f "$0")")"
+tools/install-deps.sh
+jobs=$(nproc)
+for preset in native win64 win32; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+done
+tools/check-imports.sh build/win64/Velmora.exe build/win32/Velmora.exe
+
+source tools/xvfb.sh
+velmora_start_xvfb
+trap 'source tools/wine-env.sh build/win64; wineserver -k 2>/dev/null || true; velmora_stop_xvfb' EXIT
+tools/wine-prefix.sh build/win64
+(source tools/wine-env.sh build/win64 && wineserver -p)
+
+ctest --preset win64 -j "$jobs" --timeout 300

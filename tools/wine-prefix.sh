@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Creates the Wine prefix of a build tree once: Japanese locale, a Japanese font for the window's
+# face name, and no desktop integration. Safe to call from several processes at once.
+set -eu
+here=$(dirname "$(readlink -f "$0")")
+source "$here/wine-env.sh" "$1"
+exec 9>"$velmora_tree/wineprefix.lock"
+flock 9
+if [ ! -f "$WINEPREFIX/.velmora-ready" ]; then
+  wineboot -i >/dev/null 2>&1
+  # The window asks for "ＭＳ Ｐゴシック"; Debian's IPA font stands in for it under Wine.
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.velmora-ready"
+fi

@@ -1,1 +1,67 @@
-// placeholder
+#include "app/PathRules.h"
+
+#include "app/LeadBytes.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+// Whether the character starting at pos is a single byte and one of chars; the second byte of a
+// double-byte character never starts one, so it never qualifies.
+bool IsSingleByteOf(const LeadBytes& lead, std::string_view text, std::size_t pos,
+                    std::string_view chars) {
+  return lead.CharLength(text, pos) == 1 && chars.find(text[pos]) != npos;
+}
+
+}  // namespace
+
+std::size_t FindBackslash(std::string_view path, std::size_t from) {
+  const LeadBytes& lead = LeadBytes::Active();
+  // Walk from the start even when `from` is further on: only a forward walk knows which bytes
+  // begin characters.
+  for (std::size_t pos = 0; pos < path.size(); pos += lead.CharLength(path, pos)) {
+    if (pos >= from && IsSingleByteOf(lead, path, pos, "\\")) {
+      return pos;
+    }
+  }
+  return npos;
+}
+
+std::size_t FindLastOf(std::string_view path, std::string_view chars) {
+  const LeadBytes& lead = LeadBytes::Active();
+  std::size_t found = npos;
+  for (std::size_t pos = 0; pos < path.size(); pos += lead.CharLength(path, pos)) {
+    if (IsSingleByteOf(lead, path, pos, chars)) {
+      found = pos;
+    }
+  }
+  return found;
+}
+
+std::string DirectoryOf(std::string_view path) {
+  const std::size_t last = FindLastOf(path, "\\:");
+  if (last == npos) {
+    return {};
+  }
+  if (last >= 1 && path[last] == '\\') {
+    // The separator before the last one decides whether this is a root (C:\ or \\): only then
+    // does the closing backslash stay.
+    const LeadBytes& lead = LeadBytes::Active();
+    const std::string_view before = path.substr(0, last);
+    if (!IsSingleByteOf(lead, before, lead.LastCharStart(before), "\\:")) {
+      return std::string(before);
+    }
+  }
+  return std::string(path.substr(0, last + 1));
+}
+
+std::string ProposedName(std::string_view path) {
+  const std::size_t dot = FindLastOf(path, ".\\:");
+  const std::string_view stem = dot != npos && path[dot] == '.' ? path.substr(0, dot) : path;
+  const std::size_t separator = FindLastOf(stem, "\\:");
+  return std::string(separator == npos ? stem : stem.substr(separator + 1));
+}
+
+}  // namespace velmora

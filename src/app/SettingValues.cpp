@@ -1,1 +1,87 @@
-// placeholder
+#include "app/SettingValues.h"
+
+namespace velmora {
+
+namespace {
+
+int DigitValue(char c, int base) {
+  int value = 0;
+  if (c >= '0' && c <= '9') {
+    value = c - '0';
+  } else if (c >= 'a' && c <= 'f') {
+    value = c - 'a' + 10;
+  } else if (c >= 'A' && c <= 'F') {
+    value = c - 'A' + 10;
+  } else {
+    return -1;
+  }
+  return value < base ? value : -1;
+}
+
+// Accumulates digits while the value stays within limit; nullopt for no digits, a stray byte or
+// a value over the limit.
+std::optional<std::uint64_t> ParseDigits(std::string_view digits, int base, std::uint64_t limit) {
+  if (digits.empty()) {
+    return std::nullopt;
+  }
+  std::uint64_t value = 0;
+  for (char c : digits) {
+    const int digit = DigitValue(c, base);
+    if (digit < 0) {
+      return std::nullopt;
+    }
+    value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+    if (value > limit) {
+      return std::nullopt;
+    }
+  }
+  return value;
+}
+
+// Hexadecimal digits that fit in 32 bits, taken as the bit pattern of a signed value.
+std::optional<std::int32_t> ParseHexPattern(std::string_view digits) {
+  const auto value = ParseDigits(digits, 16, 0xFFFFFFFFu);
+  if (!value) {
+    return std::nullopt;
+  }
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(*value));
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseSettingInteger(std::string_view text) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    // "0x" stands for "$", which leaves only the hexadecimal form.
+    return ParseHexPattern(text.substr(2));
+  }
+
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') {
+    text.remove_prefix(1);
+  }
+  if (text.empty()) {
+    return std::nullopt;
+  }
+
+  if (text[0] == '$') {
+    return ParseHexPattern(text.substr(1));
+  }
+
+  bool negative = false;
+  if (text[0] == '+' || text[0] == '-') {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  const std::uint64_t limit = negative ? 0x80000000u : 0x7FFFFFFFu;
+  const auto magnitude = ParseDigits(text, 10, limit);
+  if (!magnitude) {
+    return std::nullopt;
+  }
+  const auto signedMagnitude = static_cast<std::int64_t>(*magnitude);
+  return static_cast<std::int32_t>(negative ? -signedMagnitude : signedMagnitude);
+}
+
+std::string FormatSettingInteger(std::int32_t value) {
+  return std::to_string(value);
+}
+
+}  // namespace velmora

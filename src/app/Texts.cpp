@@ -4,7 +4,6 @@
 
 namespace velmora::text {
 
-
 const char kAppTitle[] = "Velmora";
 const char kSettingsFileName[] = "\\Velmora.ini";
 const char kSection[] = "Window";
@@ -22,9 +21,8 @@ const char kLabel3[] = "パラメータ";
 const char kLabel4[] = "実行時の大きさ";
 const char kButton1[] = "参照";
 const char kRadioGroup1[] = "ショートカット作成先";
-const char* const kDestinations[6] = {"デスクトップ",     "スタートメニュー",
-                                                 "スタートアップ",   "送る (SendTo)",
-                                                 "同じディレクトリ", "任意のディレクトリ"};
+const char* const kDestinations[6] = {"デスクトップ",  "スタートメニュー", "スタートアップ",
+                                      "送る (SendTo)", "同じディレクトリ", "任意のディレクトリ"};
 const char kCheckBox1[] = "「～へのショートカット」 を付けない";
 const char* const kWindowStates[3] = {"通常のウィンドウ", "最小化", "最大化"};
 const char kGroupBox1[] = "アイコン指定";
@@ -45,5 +43,19 @@ const char kCannotCreate[] = "%s を作成できません";
 const char kNoDestinationFolder[] = "ショートカットの作成先フォルダが見つかりません";
 const char kInterfaceNotSupported[] = "Interface はｻﾎﾟｰﾄされていません";
 const char kNoWindowState[] = "実行時の大きさが選択されていません";
+const char kOleError[] = "OLE ｴﾗｰ %.8x";
+
+const char kIoError2[] = "ﾌｧｲﾙが見つかりません";
+const char kIoError3[] = "不正なﾌｧｲﾙ名です";
+const char kIoError4[] = "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます";
+const char kIoError5[] = "ﾌｧｲﾙへのｱｸｾｽが拒否されました";
+const char kIoError100[] = "ﾌｧｲﾙの末尾以降を読み込みました";
+const char kIoError101[] = "ﾃﾞｨｽｸがいっぱいです";
+const char kIoError106[] = "入力値が数値ではありません";
+const char kIoErrorOther[] = "I/O ｴﾗｰ (%d)";
+
+const char kConfirmAfterName[] = "を「";
+const char kConfirmEnd[] = "」に作成します。よろしいですか？";
+const char kProductBanner[] = "Velmora - ショートカットを作成しています";
 
 }  // namespace velmora::text

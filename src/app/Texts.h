@@ -43,5 +43,23 @@ extern const char kCannotCreate[];
 extern const char kNoDestinationFolder[];
 extern const char kInterfaceNotSupported[];
 extern const char kNoWindowState[];
+// %.8x is the failure code of a COM call that has no system message.
+extern const char kOleError[];
+
+// Input/output errors of the directory list, by system error code; %d is the code.
+extern const char kIoError2[];
+extern const char kIoError3[];
+extern const char kIoError4[];
+extern const char kIoError5[];
+extern const char kIoError100[];
+extern const char kIoError101[];
+extern const char kIoError106[];
+extern const char kIoErrorOther[];
+
+// The create command's confirmation: "name" kConfirmAfterName label kConfirmEnd.
+extern const char kConfirmAfterName[];
+extern const char kConfirmEnd[];
+// Caption of the main window while the shortcut is written.
+extern const char kProductBanner[];
 
 }  // namespace velmora::text

@@ -1,1 +1,15 @@
-// placeholder
+#include "ui/EnterKey.h"
+
+namespace velmora {
+
+EnterAction DecideEnter(bool focusOnPushButton, bool defaultButtonEnabled, bool shiftCtrlOrAlt) {
+  if (shiftCtrlOrAlt) {
+    return EnterAction::PassToControl;
+  }
+  if (focusOnPushButton) {
+    return EnterAction::PressFocusedButton;
+  }
+  return defaultButtonEnabled ? EnterAction::PressDefaultButton : EnterAction::PassToControl;
+}
+
+}  // namespace velmora

@@ -1,1 +1,47 @@
-// placeholder
+#include "ui/ErrorText.h"
+
+#include <cstdio>
+
+#include "app/LeadBytes.h"
+#include "app/Texts.h"
+
+namespace velmora {
+
+std::string ReportText(std::string_view message) {
+  std::string text(message);
+  if (text.empty()) {
+    return text;
+  }
+  const auto last = static_cast<unsigned char>(text[LeadBytes::Active().LastCharStart(text)]);
+  if (last > '.') {
+    text += '.';
+  }
+  return text;
+}
+
+std::string TrimSystemMessage(std::string_view message) {
+  const LeadBytes& lead = LeadBytes::Active();
+  std::size_t keep = 0;
+  for (std::size_t pos = 0; pos < message.size();) {
+    const std::size_t length = lead.CharLength(message, pos);
+    const auto byte = static_cast<unsigned char>(message[pos]);
+    if (length == 2 || (byte > ' ' && byte != '.')) {
+      keep = pos + length;
+    }
+    pos += length;
+  }
+  return std::string(message.substr(0, keep));
+}
+
+std::string OleErrorText(std::uint32_t code) {
+  const auto value = static_cast<unsigned int>(code);
+  const int length = std::snprintf(nullptr, 0, text::kOleError, value);
+  if (length <= 0) {
+    return {};
+  }
+  std::string result(static_cast<std::size_t>(length), '\0');
+  std::snprintf(result.data(), result.size() + 1, text::kOleError, value);
+  return result;
+}
+
+}  // namespace velmora

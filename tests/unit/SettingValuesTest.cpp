@@ -1,0 +1,61 @@
+#include "app/SettingValues.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using velmora::FormatSettingInteger;
+using velmora::ParseSettingInteger;
+
+TEST(SettingValues, DecimalIntegers) {
+  EXPECT_EQ(ParseSettingInteger("0"), 0);
+  EXPECT_EQ(ParseSettingInteger("5"), 5);
+  EXPECT_EQ(ParseSettingInteger("-1"), -1);
+  EXPECT_EQ(ParseSettingInteger("+7"), 7);
+  EXPECT_EQ(ParseSettingInteger("007"), 7);
+  EXPECT_EQ(ParseSettingInteger(" 12"), 12);
+  EXPECT_EQ(ParseSettingInteger("\t 12"), 12);
+  EXPECT_EQ(ParseSettingInteger("2147483647"), 2147483647);
+  EXPECT_EQ(ParseSettingInteger("-2147483648"), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(SettingValues, HexadecimalIntegersAreBitPatterns) {
+  EXPECT_EQ(ParseSettingInteger("$5"), 5);
+  EXPECT_EQ(ParseSettingInteger("0x5"), 5);
+  EXPECT_EQ(ParseSettingInteger("0X1f"), 31);
+  EXPECT_EQ(ParseSettingInteger("$aB"), 0xAB);
+  EXPECT_EQ(ParseSettingInteger(" $10"), 16);
+  EXPECT_EQ(ParseSettingInteger("$FFFFFFFF"), -1);
+  EXPECT_EQ(ParseSettingInteger("$80000000"), std::numeric_limits<std::int32_t>::min());
+  EXPECT_EQ(ParseSettingInteger("$000000000001"), 1);
+}
+
+TEST(SettingValues, TextBreakingTheRulesGivesNothing) {
+  for (const char* text : {"",           " ",           "yes",
+                           "12 ",        "1 2",         "1.5",
+                           "+",          "-",           "+-1",
+                           "$",          "0x",          "0X",
+                           "0x 5",       " 0x5",        "0xg",
+                           "$G",         "-$5",         "$-5",
+                           "2147483648", "-2147483649", "99999999999999999999",
+                           "$100000000", "0x100000000"}) {
+    EXPECT_EQ(ParseSettingInteger(text), std::nullopt) << '"' << text << '"';
+  }
+}
+
+TEST(SettingValues, FormatIsSignedDecimal) {
+  EXPECT_EQ(FormatSettingInteger(0), "0");
+  EXPECT_EQ(FormatSettingInteger(5), "5");
+  EXPECT_EQ(FormatSettingInteger(-1), "-1");
+  EXPECT_EQ(FormatSettingInteger(std::numeric_limits<std::int32_t>::min()), "-2147483648");
+  for (std::int32_t value : {std::numeric_limits<std::int32_t>::min(), -7, 0, 9,
+                             std::numeric_limits<std::int32_t>::max()}) {
+    EXPECT_EQ(ParseSettingInteger(FormatSettingInteger(value)), value);
+  }
+}
+
+}  // namespace

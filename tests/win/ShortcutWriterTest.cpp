@@ -1,0 +1,431 @@
+// The shortcut writer against the real shell link object: every link is read back from its
+// bytes and through the shell, so a field that the writer set wrongly, or that never reached the
+// file, shows.
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "LinkFileReader.h"
+#include "LinkTestTexts.h"
+#include "shortcut/ShortcutWriter.h"
+#include "ui/Error.h"
+
+namespace velmora {
+namespace {
+
+using test::ReadLinkFile;
+using test::ReadThroughShell;
+namespace tt = test_text;
+
+constexpr int kDesktopFolder = 16;  // CSIDL_DESKTOPDIRECTORY
+constexpr int kSendToFolder = 9;    // CSIDL_SENDTO
+constexpr int kNoSuchFolder = 0xFFFF;
+
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  ~FindHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE)
+      FindClose(handle_);
+  }
+  HANDLE Get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+bool Exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::string> Entries(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  FindHandle find(FindFirstFileA((folder + "\\*").c_str(), &found));
+  if (find.Get() == INVALID_HANDLE_VALUE)
+    return names;
+  do {
+    const std::string name = found.cFileName;
+    if (name != "." && name != "..")
+      names.push_back(name);
+  } while (FindNextFileA(find.Get(), &found));
+  return names;
+}
+
+void RemoveTree(const std::string& folder) {
+  for (const std::string& name : Entries(folder)) {
+    const std::string path = folder + "\\" + name;
+    if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
+      RemoveTree(path);
+    } else {
+      DeleteFileA(path.c_str());
+    }
+  }
+  RemoveDirectoryA(folder.c_str());
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(out.flush()) << path;
+}
+
+std::uint64_t FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+    return 0;
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// The shell's path of a special folder, found another way than the writer's lookup.
+std::string KnownFolder(int folderNumber) {
+  char path[MAX_PATH + 1] = {};
+  if (FAILED(SHGetFolderPathA(nullptr, folderNumber, nullptr, SHGFP_TYPE_CURRENT, path)))
+    return {};
+  return path;
+}
+
+std::string ModulePath() {
+  char path[MAX_PATH + 1] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return length == 0 || length >= MAX_PATH ? std::string() : std::string(path, length);
+}
+
+// A fresh folder of its own under the temporary folder, removed with everything in it.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    char temp[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathA(MAX_PATH, temp);
+    if (length == 0 || length >= MAX_PATH)
+      return;
+    static std::atomic<int> serial{0};
+    const std::string path = std::string(temp, length) + "VelmoraLinkTest-" +
+                             std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    if (CreateDirectoryA(path.c_str(), nullptr))
+      path_ = path;
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  ~ScratchFolder() {
+    if (!path_.empty())
+      RemoveTree(path_);
+  }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// The message of the Error that the writer raises, or "" when it raises none.
+std::string ErrorOf(const ShortcutRequest& request) {
+  try {
+    WriteShortcut(request);
+  } catch (const Error& error) {
+    return error.what();
+  }
+  return {};
+}
+
+class ShortcutWriterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // The program initialises COM for its window thread before it writes any link.
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    comInitialised_ = true;
+    ASSERT_FALSE(Folder().empty());
+    target_ = Folder() + "\\tool.exe";
+    WriteFileBytes(target_, "MZ");
+  }
+  void TearDown() override {
+    for (const std::string& path : outside_)
+      DeleteFileA(path.c_str());
+    if (comInitialised_)
+      CoUninitialize();
+  }
+
+  const std::string& Folder() const { return scratch_.Path(); }
+
+  // Writes into this test's own folder through the picker destination.
+  ShortcutRequest PickerRequest(const std::string& name) const {
+    ShortcutRequest request;
+    request.targetPath = target_;
+    request.shortcutName = name;
+    request.folderNumber = 8;  // CSIDL_RECENT, as the create command passes for the picker
+    request.showCommand = SW_SHOWDEFAULT;
+    request.destinationIndex = 5;
+    request.pickerDirectory = Folder();
+    request.iconFile = target_;
+    return request;
+  }
+
+  // A link file outside the test's own folder: removed now, so that a leftover of an earlier run
+  // cannot pass for a write, and again after the test.
+  std::string Outside(const std::string& path) {
+    DeleteFileA(path.c_str());
+    outside_.push_back(path);
+    return path;
+  }
+
+  std::string target_;
+
+ private:
+  bool comInitialised_ = false;
+  ScratchFolder scratch_;
+  std::vector<std::string> outside_;
+};
+
+TEST_F(ShortcutWriterTest, DesktopLinkIsNamedWithOrWithoutTheSuffix) {
+  const std::string desktop = KnownFolder(kDesktopFolder);
+  ASSERT_FALSE(desktop.empty());
+  const std::string plain = Outside(desktop + "\\" + tt::kNotepad + ".lnk");
+  const std::string suffixed = Outside(desktop + "\\" + tt::kNotepad + tt::kSuffixedLink);
+  ShortcutRequest request = PickerRequest(tt::kNotepad);
+  request.destinationIndex = 0;
+  request.folderNumber = kDesktopFolder;
+
+  WriteShortcut(request);
+  EXPECT_TRUE(Exists(plain));
+  EXPECT_FALSE(Exists(suffixed));
+
+  request.addSuffix = true;
+  WriteShortcut(request);
+  ASSERT_TRUE(Exists(suffixed));
+  EXPECT_EQ(ReadThroughShell(suffixed).path, target_);
+}
+
+TEST_F(ShortcutWriterTest, EmptyNameLeavesOnlyTheEnding) {
+  ShortcutRequest request = PickerRequest("");
+  WriteShortcut(request);
+  request.addSuffix = true;
+  WriteShortcut(request);
+
+  EXPECT_EQ(ReadThroughShell(Folder() + "\\.lnk").path, target_);
+  EXPECT_EQ(ReadThroughShell(Folder() + "\\" + tt::kSuffixedLink).path, target_);
+}
+
+TEST_F(ShortcutWriterTest, PickerAtADriveRootStillWrites) {
+  // The doubled separator of "C:\\name.lnk" reaches the save unchanged; the file system takes it.
+  const std::string name = "VelmoraRootLinkTest-" + std::to_string(GetCurrentProcessId());
+  const std::string link = Outside("C:\\" + name + ".lnk");
+  ShortcutRequest request = PickerRequest(name);
+  request.pickerDirectory = "C:\\";
+
+  WriteShortcut(request);
+
+  ASSERT_TRUE(Exists(link));
+  EXPECT_EQ(ReadThroughShell(link).path, target_);
+}
+
+TEST_F(ShortcutWriterTest, StoresEveryFieldAsGiven) {
+  const std::string icons = Folder() + "\\icons.dll";
+  ShortcutRequest request = PickerRequest(tt::kNotepad);
+  request.arguments = "-v \"a b\"";
+  request.showCommand = SW_SHOWMINNOACTIVE;
+  request.iconFile = icons;
+  request.iconIndex = 3;
+  WriteShortcut(request);
+
+  const std::string link = Folder() + "\\" + tt::kNotepad + ".lnk";
+  const test::LinkFile stored = ReadLinkFile(link);
+  EXPECT_EQ(stored.headerSize, 0x4Cu);
+  EXPECT_EQ(stored.clsid, test::ShellLinkClsidBytes());
+  EXPECT_EQ(stored.arguments, request.arguments);
+  EXPECT_EQ(stored.workingDirectory, Folder() + "\\");
+  EXPECT_EQ(stored.iconLocation, icons);
+  EXPECT_EQ(stored.iconIndex, 3);
+  EXPECT_EQ(stored.showCommand, static_cast<std::uint32_t>(SW_SHOWMINNOACTIVE));
+
+  const test::ShellLinkFields shell = ReadThroughShell(link);
+  EXPECT_EQ(shell.path, target_);
+  EXPECT_EQ(shell.arguments, request.arguments);
+  EXPECT_EQ(shell.workingDirectory, Folder() + "\\");
+  EXPECT_EQ(shell.iconLocation, icons);
+  EXPECT_EQ(shell.iconIndex, 3);
+}
+
+TEST_F(ShortcutWriterTest, StoresTheShowCommandOfEachWindowState) {
+  for (const int show : {SW_SHOWDEFAULT, SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED}) {
+    SCOPED_TRACE(show);
+    ShortcutRequest request = PickerRequest("show" + std::to_string(show));
+    request.showCommand = show;
+    WriteShortcut(request);
+
+    const std::string link = Folder() + "\\" + request.shortcutName + ".lnk";
+    EXPECT_EQ(ReadLinkFile(link).showCommand, static_cast<std::uint32_t>(show));
+  }
+}
+
+TEST_F(ShortcutWriterTest, WorkingDirectoryIsTheTargetsFolderWithItsBackslash) {
+  const std::string soFolder = Folder() + "\\" + tt::kFolderEndingInSo;
+  ASSERT_TRUE(CreateDirectoryA(soFolder.c_str(), nullptr));
+  WriteFileBytes(soFolder + "\\tool.exe", "MZ");
+  const struct {
+    std::string target;
+    std::string workingDirectory;
+  } cases[] = {
+      {"C:\\edit.exe", "C:\\"},
+      {"C:\\Program Files\\x.exe", "C:\\Program Files\\"},
+      // The second byte of the folder name's last character is 0x5C: not a separator.
+      {soFolder + "\\tool.exe", soFolder + "\\"},
+  };
+  int serial = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.target);
+    ShortcutRequest request = PickerRequest("wd" + std::to_string(++serial));
+    request.targetPath = c.target;
+    WriteShortcut(request);
+
+    const std::string link = Folder() + "\\" + request.shortcutName + ".lnk";
+    EXPECT_EQ(ReadLinkFile(link).workingDirectory, c.workingDirectory);
+    EXPECT_EQ(ReadThroughShell(link).workingDirectory, c.workingDirectory);
+  }
+}
+
+TEST_F(ShortcutWriterTest, IconIndexOfAnEmptySelectionIsKept) {
+  ShortcutRequest request = PickerRequest(tt::kNotepad);
+  request.iconIndex = -1;
+  WriteShortcut(request);
+
+  const std::string link = Folder() + "\\" + tt::kNotepad + ".lnk";
+  EXPECT_EQ(ReadLinkFile(link).iconIndex, -1);
+  const test::ShellLinkFields shell = ReadThroughShell(link);
+  EXPECT_EQ(shell.iconLocation, target_);
+  EXPECT_EQ(shell.iconIndex, -1);
+}
+
+TEST_F(ShortcutWriterTest, FirstStartLinkGoesIntoSendToWithoutIconOrArguments) {
+  const std::string sendTo = KnownFolder(kSendToFolder);
+  ASSERT_FALSE(sendTo.empty());
+  const std::string program = ModulePath();
+  ASSERT_FALSE(program.empty());
+  const std::string link = Outside(sendTo + "\\" + tt::kSendToName + ".lnk");
+  ShortcutRequest request;
+  request.targetPath = program;
+  request.shortcutName = tt::kSendToName;
+  request.folderNumber = kSendToFolder;
+  request.showCommand = SW_HIDE;
+  request.destinationIndex = 0;
+  WriteShortcut(request);
+
+  const std::string programFolder = program.substr(0, program.rfind('\\') + 1);
+  const test::LinkFile stored = ReadLinkFile(link);
+  EXPECT_EQ(stored.showCommand, 0u);
+  EXPECT_EQ(stored.iconIndex, 0);
+  EXPECT_EQ(stored.arguments.value_or(""), "");
+  EXPECT_EQ(stored.iconLocation.value_or(""), "");
+  EXPECT_EQ(stored.workingDirectory, programFolder);
+  const test::ShellLinkFields shell = ReadThroughShell(link);
+  EXPECT_EQ(shell.path, program);
+  EXPECT_EQ(shell.arguments, "");
+  EXPECT_EQ(shell.workingDirectory, programFolder);
+  EXPECT_EQ(shell.iconLocation, "");
+  EXPECT_EQ(shell.iconIndex, 0);
+}
+
+TEST_F(ShortcutWriterTest, OverwritesAFileOfTheSameName) {
+  const std::string link = Folder() + "\\" + tt::kNotepad + ".lnk";
+  WriteFileBytes(link, std::string(65536, 'x'));
+
+  WriteShortcut(PickerRequest(tt::kNotepad));
+
+  EXPECT_LT(FileSize(link), 65536u);
+  EXPECT_EQ(ReadLinkFile(link).clsid, test::ShellLinkClsidBytes());
+  EXPECT_EQ(ReadThroughShell(link).path, target_);
+}
+
+TEST_F(ShortcutWriterTest, PickerDestinationsNeverLookUpTheSpecialFolder) {
+  for (const int destination : {4, 5}) {
+    SCOPED_TRACE(destination);
+    ShortcutRequest request = PickerRequest("dest" + std::to_string(destination));
+    request.destinationIndex = destination;
+    request.folderNumber = kNoSuchFolder;
+    WriteShortcut(request);
+    EXPECT_TRUE(Exists(Folder() + "\\" + request.shortcutName + ".lnk"));
+  }
+}
+
+TEST_F(ShortcutWriterTest, SpecialFolderWithoutAPathIsReported) {
+  // No such folder number at all, and a folder of the shell that is no file-system folder.
+  for (const int folderNumber : {kNoSuchFolder, CSIDL_DRIVES}) {
+    SCOPED_TRACE(folderNumber);
+    ShortcutRequest request = PickerRequest(tt::kNotepad);
+    request.destinationIndex = 0;
+    request.folderNumber = folderNumber;
+    EXPECT_EQ(ErrorOf(request), tt::kNoDestinationFolder);
+  }
+}
+
+TEST_F(ShortcutWriterTest, FailedSaveIsReportedAndWritesNothing) {
+  const std::string missing = Folder() + "\\missing";
+  const std::string tooLong(300, 'a');  // longer than any file system takes for one name
+  const struct {
+    std::string folder;
+    std::string name;
+  } cases[] = {
+      {missing, tt::kNotepad},
+      {target_, tt::kNotepad},  // a file where the folder should be
+      {Folder(), tooLong},
+  };
+  for (const auto& c : cases) {
+    ShortcutRequest request = PickerRequest(c.name);
+    request.pickerDirectory = c.folder;
+    const std::string file = c.folder + "\\" + c.name + ".lnk";
+    SCOPED_TRACE(file);
+    EXPECT_EQ(ErrorOf(request), file + tt::kCannotCreate);
+  }
+  EXPECT_FALSE(Exists(missing));
+  EXPECT_EQ(Entries(Folder()), std::vector<std::string>{"tool.exe"});
+}
+
+TEST_F(ShortcutWriterTest, NameThatIsNoTextOfTheCodePageWritesNothing) {
+  // A lead byte with nothing to pair with would turn into some other character of some other
+  // file name.
+  ShortcutRequest request = PickerRequest("abc\x83");
+  EXPECT_EQ(ErrorOf(request), tt::kNoDestinationFolder);
+  request.shortcutName = std::string("abc\0def", 7);
+  EXPECT_EQ(ErrorOf(request), Folder() + "\\abc" + tt::kCannotCreate);
+  EXPECT_EQ(Entries(Folder()), std::vector<std::string>{"tool.exe"});
+}
+
+TEST(ShortcutWriterWithoutCom, FailedCreationCarriesTheSystemsText) {
+  // A thread that never initialised COM cannot create the link object.
+  ScratchFolder scratch;
+  ASSERT_FALSE(scratch.Path().empty());
+  ShortcutRequest request;
+  request.targetPath = "C:\\edit.exe";
+  request.shortcutName = "x";
+  request.destinationIndex = 5;
+  request.pickerDirectory = scratch.Path();
+  bool raised = false;
+  std::string message;
+  std::thread writer([&] {
+    try {
+      WriteShortcut(request);
+    } catch (const Error& error) {
+      raised = true;
+      message = error.what();
+    }
+  });
+  writer.join();
+
+  ASSERT_TRUE(raised);
+  ASSERT_FALSE(message.empty());
+  // Trimmed like every system message: no full stop, blank or line break at its end.
+  const unsigned char last = static_cast<unsigned char>(message.back());
+  EXPECT_TRUE(last > ' ' && last != '.') << message;
+  EXPECT_TRUE(Entries(scratch.Path()).empty());
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,1 +1,40 @@
-// placeholder
+// Creation, showing and closing of the main window.
+#include <algorithm>
+
+#include "app/CommandLine.h"
+#include "app/Main.h"
+#include "app/SettingsFile.h"
+#include "app/Texts.h"
+
+namespace velmora {
+
+void TForm1::FormCreate() {
+  const SettingsFile settings(SettingsPath());
+  if (settings.ReadBool(text::kSection, text::kKeyStart, true))
+    OfferSendToEntry();
+  settings.WriteBool(text::kSection, text::kKeyStart, false);
+
+  const int destination = settings.ReadInteger(text::kSection, text::kKeyItemIndex, 0);
+  RadioGroup1.SetItemIndex(std::clamp(destination, -1, 5));
+  CheckBox1.SetChecked(settings.ReadBool(text::kSection, text::kKeyStrFlag, true));
+  const int windowState = settings.ReadInteger(text::kSection, text::kKeyWindowState, 0);
+  ComboBox1.SetItemIndex(windowState >= 0 && windowState <= 2 ? windowState : -1);
+  if (RadioGroup1.ItemIndex() == 5)
+    EnableCustomFolder(true);
+}
+
+void TForm1::FormShow() {
+  DragAcceptFiles(Handle(), static_cast<BOOL>(-1));
+  const std::vector<std::string> arguments = SplitCommandLine(GetCommandLineA());
+  if (arguments.size() > 1)
+    SetTarget(arguments[1]);
+}
+
+void TForm1::FormClose() {
+  const SettingsFile settings(SettingsPath());
+  settings.WriteInteger(text::kSection, text::kKeyItemIndex, RadioGroup1.ItemIndex());
+  settings.WriteBool(text::kSection, text::kKeyStrFlag, CheckBox1.Checked());
+  settings.WriteInteger(text::kSection, text::kKeyWindowState, ComboBox1.ItemIndex());
+}
+
+}  // namespace velmora

@@ -1,1 +1,171 @@
-// placeholder
+#include "app/Main.h"
+
+#include <exception>
+
+#include "app/ControlIds.h"
+#include "app/Texts.h"
+#include "resource.h"
+#include "ui/Application.h"
+#include "ui/ErrorReport.h"
+
+namespace velmora {
+
+namespace {
+ui::FontSpec WindowFont() {
+  return ui::FontSpec{text::kFontFace, 12, SHIFTJIS_CHARSET, CLR_DEFAULT, false};
+}
+ui::FontSpec BoldFont() {
+  ui::FontSpec font = WindowFont();
+  font.bold = true;
+  return font;
+}
+ui::FontSpec GreyFont() {
+  ui::FontSpec font = WindowFont();
+  font.color = ui::SystemColor(COLOR_GRAYTEXT);
+  return font;
+}
+std::vector<std::string> Items(const char* const* texts, size_t count) {
+  return std::vector<std::string>(texts, texts + count);
+}
+
+// Runs a handler that is not called through a window message, with the same error report.
+template <typename Handler>
+void RunHandler(Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    ui::ReportError(error.what());
+  }
+}
+
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+}  // namespace
+
+TForm1::TForm1()
+    : Form(WindowFont()),
+      Label1(*this, id::kLabel1, {16, 16, 94, 12}, text::kLabel1),
+      Label2(*this, id::kLabel2, {16, 64, 132, 12}, text::kLabel2),
+      Label3(*this, id::kLabel3, {192, 64, 52, 12}, text::kLabel3),
+      Label4(*this, id::kLabel4, {32, 290, 79, 12}, text::kLabel4),
+      Edit1(*this, id::kEdit1, {16, 32, 201, 20}, {.readOnly = true, .tabStop = false}),
+      Button1(*this, id::kButton1, {224, 32, 33, 20}, text::kButton1),
+      Edit2(*this, id::kEdit2, {16, 80, 161, 20}, {}),
+      Edit3(*this, id::kEdit3, {192, 80, 65, 20}, {}),
+      RadioGroup1(*this, id::kRadioGroup1, {16, 112, 241, 145}, text::kRadioGroup1,
+                  Items(text::kDestinations, 6), 2, id::kRadioItem0),
+      CheckBox1(*this, id::kCheckBox1, {16, 264, 201, 17}, text::kCheckBox1),
+      ComboBox1(*this, id::kComboBox1, {128, 286, 129, 20}, Items(text::kWindowStates, 3),
+                CBS_DROPDOWN | CBS_AUTOHSCROLL),
+      GroupBox1(*this, id::kGroupBox1, {272, 8, 225, 145}, text::kGroupBox1),
+      Panel1(GroupBox1, id::kPanel1, {18, 18, 40, 40}),
+      Image1(Panel1, id::kImage1, {2, 2, 36, 36}),
+      Edit4(GroupBox1, id::kEdit4, {64, 16, 145, 20}, {.readOnly = true, .tabStop = false}),
+      Button2(GroupBox1, id::kButton2, {64, 40, 145, 18}, text::kButton2),
+      ImageListBox1(GroupBox1, id::kImageListBox1, {16, 64, 192, 64},
+                    LBS_NOTIFY | LBS_MULTICOLUMN | WS_HSCROLL | WS_TABSTOP),
+      GroupBox2(*this, id::kGroupBox2, {272, 160, 225, 145}, text::kGroupBox2),
+      DriveComboBox1(GroupBox2, id::kDriveComboBox1, {16, 120, 192, 18}, {}, CBS_DROPDOWNLIST),
+      DirectoryListBox1(GroupBox2, id::kDirectoryListBox1, {16, 16, 192, 97}),
+      BitBtn1(*this, id::kBitBtn1, {16, 316, 369, 25}, text::kBitBtn1, IDB_GLYPH_CREATE, true),
+      BitBtn2(*this, id::kBitBtn2, {400, 316, 97, 25}, text::kBitBtn2, IDB_GLYPH_CLOSE, false),
+      OpenDialog1(text::kOpenFilter) {
+  SetText(text::kAppTitle);
+  Label2.SetFont(BoldFont());
+  BitBtn1.SetFont(BoldFont());
+  BitBtn1.SetEnabled(false);
+  RadioGroup1.SetItemIndex(0);
+  CheckBox1.SetChecked(true);
+  GroupBox2.SetFont(GreyFont());
+  GroupBox2.SetEnabled(false);
+  // The icon list gets its window only when the window is shown: until then its selection
+  // reads 0, which the first-start link relies on.
+  ImageListBox1.SetDeferred(true);
+
+  Edit1.onChange = [this] { Edit1Change(); };
+  Button1.onClick = [this] { Button1Click(); };
+  RadioGroup1.onClick = [this] { RadioGroup1Click(); };
+  BitBtn1.onClick = [this] { BitBtn1Click(); };
+  BitBtn2.onClick = [this] { Close(); };
+}
+
+void TForm1::Create() {
+  HINSTANCE instance = ui::ApplicationInstance();
+  auto icon = [instance](int size) {
+    return static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAINICON), IMAGE_ICON, size, size, LR_SHARED));
+  };
+  CreateForm("TForm1", kFormStyle, WS_EX_CONTROLPARENT, SIZE{513, 348},
+             icon(GetSystemMetrics(SM_CXICON)), icon(GetSystemMetrics(SM_CXSMICON)));
+  RunHandler([this] { FormCreate(); });
+}
+
+void TForm1::Show() {
+  CreateDeferredWindows();
+  CenterOnScreen();
+  RunHandler([this] { FormShow(); });
+  // The first ShowWindow of a process follows the show state its starter asked for, which may
+  // be hidden (the Send To entry is stored with show command 0): the window must show anyway.
+  ShowWindow(Handle(), SW_SHOWNORMAL);
+  if (!IsWindowVisible(Handle()))
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+  UpdateWindow(Handle());
+  SetForegroundWindow(Handle());
+}
+
+void TForm1::Close() {
+  PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+void TForm1::CloseWindow() {
+  // The settings are saved first; a save that fails is reported and the window closes anyway,
+  // so a settings file that cannot be written never traps the user.
+  RunHandler([this] { FormClose(); });
+  DestroyWindow(Handle());
+}
+
+void TForm1::FocusControl(const ui::Control& control) {
+  focusOnActivate_ = control.Handle();
+  if (IsWindowVisible(Handle()) && GetActiveWindow() == Handle())
+    SetFocus(control.Handle());
+}
+
+void TForm1::RestoreFocus() {
+  HWND target = focusOnActivate_;
+  if (!target || !IsWindow(target) || !IsChild(Handle(), target) || !IsWindowEnabled(target)) {
+    target = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  }
+  if (target)
+    SetFocus(target);
+}
+
+LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      CloseWindow();
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_DROPFILES:
+      WMDropFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
+    case DM_GETDEFID:
+      return MAKELRESULT(id::kBitBtn1, DC_HASDEFID);
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(Handle(), focus))
+          focusOnActivate_ = focus;
+      } else {
+        RestoreFocus();
+      }
+      return 0;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
+    default:
+      return Form::OnMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace velmora

@@ -1,1 +1,50 @@
-// placeholder
+// The target: browse, drop and command line all end in SetTarget.
+#include "app/ExpandLongPath.h"
+#include "app/Main.h"
+#include "app/PathRules.h"
+#include "app/SettingsFile.h"
+#include "app/Texts.h"
+#include "ui/Error.h"
+#include "ui/ErrorReport.h"
+
+namespace velmora {
+
+void TForm1::SetTarget(const std::string& rawPath) {
+  const std::string path = ExpandLongPath(rawPath);
+  Edit1.SetText(path);
+  const std::string folder = DirectoryOf(path);
+  OpenDialog1.SetInitialDir(folder);
+  try {
+    SettingsFile(SettingsPath()).WriteString(text::kSection, text::kKeyInitialDir, folder);
+  } catch (const Error& error) {
+    // Remembering the folder is a convenience: the target itself is still taken in full.
+    ui::ReportError(error.what());
+  }
+  Edit2.SetText(ProposedName(path));
+  Edit4.SetText("");
+  FocusControl(Edit2);
+}
+
+void TForm1::Edit1Change() {
+  const std::string target = Edit1.Text();
+  BitBtn1.SetEnabled(!target.empty());
+  DirectoryListBox1.SetDirectory(DirectoryOf(target));
+}
+
+void TForm1::Button1Click() {
+  const SettingsFile settings(SettingsPath());
+  OpenDialog1.SetInitialDir(
+      settings.ReadString(text::kSection, text::kKeyInitialDir, ExecutablePath()));
+  if (OpenDialog1.Execute(Handle()))
+    SetTarget(OpenDialog1.FileName());
+}
+
+void TForm1::WMDropFiles(HDROP drop) {
+  const ui::UniqueDrop finish(drop);  // DragFinish once SetTarget has returned
+  char path[MAX_PATH] = {};
+  if (DragQueryFileA(drop, 0, path, MAX_PATH) == 0)
+    return;
+  SetTarget(path);
+}
+
+}  // namespace velmora

@@ -1,2 +1,21 @@
+// Program entry: COM first and last, then the one window and its message loop.
 #include <windows.h>
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+
+#include "app/ControlIds.h"
+#include "app/Main.h"
+#include "app/Texts.h"
+#include "ui/Application.h"
+#include "ui/MessageLoop.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  const velmora::ui::ComApartment com;
+  velmora::ui::InitializeApplication(instance, velmora::text::kAppTitle);
+  int exitCode = 0;
+  {
+    velmora::TForm1 form;
+    form.Create();
+    form.Show();
+    exitCode = velmora::ui::RunMessageLoop(form.Handle(), velmora::id::kBitBtn1);
+  }
+  return exitCode;
+}

@@ -1,1 +1,19 @@
-// placeholder
+// The first-start offer to put the program into the shell's Send To menu.
+#include <shlobj.h>
+
+#include "app/Main.h"
+#include "app/SettingsFile.h"
+#include "app/Texts.h"
+#include "ui/ConfirmBox.h"
+
+namespace velmora {
+
+void TForm1::OfferSendToEntry() {
+  // Asked before the window is shown, so the box stands on its own.
+  if (!AskConfirmation(nullptr, text::kSendToOffer))
+    return;
+  // Show command 0: the shell starts the program hidden; the window shows itself anyway.
+  MakeShortcut(ExecutablePath(), text::kSendToName, "", CSIDL_SENDTO, SW_HIDE, false);
+}
+
+}  // namespace velmora

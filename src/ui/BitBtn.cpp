@@ -1,1 +1,99 @@
-// placeholder
+#include "ui/BitBtn.h"
+
+#include "ui/Application.h"
+
+namespace velmora::ui {
+
+namespace {
+constexpr int kGlyphSize = 16;
+constexpr int kSpacing = 4;  // between glyph and text, at 96 DPI
+}  // namespace
+
+BitBtn::BitBtn(Widget& parent, int id, Bounds bounds, std::string text, int glyphResource,
+               bool isDefault)
+    : Button(parent, id, bounds, std::move(text), BS_OWNERDRAW),
+      glyphResource_(glyphResource),
+      isDefault_(isDefault) {}
+
+void BitBtn::LoadGlyph() {
+  UniqueBitmap bitmap(
+      static_cast<HBITMAP>(LoadImageA(ApplicationInstance(), MAKEINTRESOURCEA(glyphResource_),
+                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (!bitmap)
+    return;
+  BITMAP info{};
+  GetObjectA(bitmap.Get(), sizeof(info), &info);
+  COLORREF transparent = 0;
+  {
+    UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    SelectScope select(dc.Get(), bitmap.Get());
+    transparent = GetPixel(dc.Get(), 0, info.bmHeight - 1);
+  }
+  glyphs_.Reset(ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, 2, 0));
+  ImageList_AddMasked(glyphs_.Get(), bitmap.Get(), transparent);
+}
+
+bool BitBtn::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_DRAWITEM) {
+    Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    result = TRUE;
+    return true;
+  }
+  return Button::OnReflected(message, wParam, lParam, result);
+}
+
+void BitBtn::Draw(const DRAWITEMSTRUCT& item) {
+  if (!glyphs_)
+    LoadGlyph();
+  HDC dc = item.hDC;
+  RECT face = item.rcItem;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+
+  FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
+  if (isDefault_ || (item.itemState & ODS_FOCUS)) {
+    // The default button wears a dark outer frame, as the system draws it.
+    FrameRect(dc, &face, GetSysColorBrush(COLOR_WINDOWFRAME));
+    InflateRect(&face, -1, -1);
+  }
+  DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+
+  const std::string caption = Text();
+  SelectScope font(dc, Fonts().Get(Font(), Dpi()));
+  RECT measure{0, 0, 0, 0};
+  DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &measure,
+            DT_SINGLELINE | DT_CALCRECT);
+  const int spacing = Scale(kSpacing);
+  const int contentWidth = kGlyphSize + spacing + (measure.right - measure.left);
+  const int shift = pressed ? 1 : 0;
+  int x = face.left + (face.right - face.left - contentWidth) / 2 + shift;
+  const int glyphTop = face.top + (face.bottom - face.top - kGlyphSize) / 2 + shift;
+  if (glyphs_) {
+    ImageList_Draw(glyphs_.Get(), disabled ? 1 : 0, dc, x, glyphTop, ILD_TRANSPARENT);
+  }
+  x += kGlyphSize + spacing;
+
+  RECT textBox{x, face.top + shift, face.right, face.bottom + shift};
+  SetBkMode(dc, TRANSPARENT);
+  if (disabled) {
+    // Embossed grey text, like the system's own disabled buttons.
+    OffsetRect(&textBox, 1, 1);
+    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &textBox,
+              DT_SINGLELINE | DT_VCENTER);
+    OffsetRect(&textBox, -1, -1);
+    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+  } else {
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  }
+  DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &textBox,
+            DT_SINGLELINE | DT_VCENTER);
+
+  if (item.itemState & ODS_FOCUS) {
+    RECT focus = face;
+    InflateRect(&focus, -Scale(3), -Scale(3));
+    DrawFocusRect(dc, &focus);
+  }
+}
+
+}  // namespace velmora::ui

@@ -1,1 +1,126 @@
-// placeholder
+#include "ui/Control.h"
+
+#include <commctrl.h>
+
+#include "ui/Application.h"
+
+namespace velmora::ui {
+
+namespace {
+// One subclass ID for every control: the reference data is the control object. The same object
+// is also kept in a window property, for finding it from a handle in constant time.
+constexpr UINT_PTR kSubclassId = 1;
+constexpr char kObjectProperty[] = "VelmoraControl";
+}  // namespace
+
+Control::Control(Widget& parent, int id, Bounds bounds, std::string text, ControlStyle look)
+    : Widget(&parent), id_(id), bounds_(bounds), look_(look) {
+  text_ = std::move(text);
+  parent.children_.push_back(this);
+}
+
+Control::~Control() {
+  if (hwnd_) {
+    RemoveWindowSubclass(hwnd_, &Control::SubclassProc, kSubclassId);
+    RemovePropA(hwnd_, kObjectProperty);
+    DestroyWindow(hwnd_);
+  }
+}
+
+Control* Control::FromHandle(HWND window) {
+  return window ? static_cast<Control*>(GetPropA(window, kObjectProperty)) : nullptr;
+}
+
+void Control::CreateWindowNow() {
+  if (hwnd_ || !parent_->Handle())
+    return;
+  DWORD style = look_.style | WS_CHILD | WS_VISIBLE;
+  if (!enabled_)
+    style |= WS_DISABLED;
+  hwnd_ = CreateWindowExA(
+      look_.exStyle, look_.className, text_.c_str(), style, Scale(bounds_.left), Scale(bounds_.top),
+      Scale(bounds_.width), Scale(bounds_.height + ExtraCreationHeight()), parent_->Handle(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), ApplicationInstance(), nullptr);
+  if (!hwnd_)
+    return;
+  SetPropA(hwnd_, kObjectProperty, this);
+  SetWindowSubclass(hwnd_, &Control::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+
+  // Keep the tab order of the layout: right after the previous sibling that has a window.
+  HWND previous = HWND_TOP;
+  for (Control* sibling : parent_->children_) {
+    if (sibling == this)
+      break;
+    if (sibling->hwnd_)
+      previous = sibling->hwnd_;
+  }
+  SetWindowPos(hwnd_, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Font(), Dpi())), FALSE);
+  CreateChildWindows();
+  OnWindowCreated();
+}
+
+void Control::Recreate() {
+  if (!hwnd_)
+    return;
+  text_ = Text();
+  enabled_ = IsWindowEnabled(hwnd_) != FALSE;
+  const bool hadFocus = GetFocus() == hwnd_;
+  HWND old = hwnd_;
+  RemoveWindowSubclass(old, &Control::SubclassProc, kSubclassId);
+  RemovePropA(old, kObjectProperty);
+  hwnd_ = nullptr;
+  // Children go with the old window; they are created again with the new one.
+  for (Control* child : children_) {
+    if (child->hwnd_) {
+      child->text_ = child->Text();
+      child->enabled_ = IsWindowEnabled(child->hwnd_) != FALSE;
+    }
+  }
+  DestroyWindow(old);
+  CreateWindowNow();
+  if (hadFocus && hwnd_)
+    SetFocus(hwnd_);
+}
+
+void Control::MoveToScale() {
+  if (hwnd_) {
+    MoveWindow(hwnd_, Scale(bounds_.left), Scale(bounds_.top), Scale(bounds_.width),
+               Scale(bounds_.height + ExtraCreationHeight()), TRUE);
+  }
+  MoveChildrenToScale();
+}
+
+bool Control::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  switch (message) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: {
+      const COLORREF color = Font().color;
+      if (color == CLR_DEFAULT)
+        return false;
+      result = parent_->CallDefault(message, wParam, reinterpret_cast<LPARAM>(hwnd_));
+      SetTextColor(reinterpret_cast<HDC>(wParam), ResolveColor(color));
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR self) {
+  auto* control = reinterpret_cast<Control*>(self);
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, &Control::SubclassProc, kSubclassId);
+    RemovePropA(window, kObjectProperty);
+    if (control->hwnd_ == window)
+      control->hwnd_ = nullptr;
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
+  return Guarded(control, message, wParam, lParam);
+}
+
+}  // namespace velmora::ui

@@ -1,1 +1,18 @@
-// placeholder
+#include "ui/ErrorReport.h"
+
+#include <windows.h>
+#include <string>
+
+#include "ui/Application.h"
+#include "ui/ErrorText.h"
+
+namespace velmora::ui {
+
+void ReportError(std::string_view message) {
+  const std::string text = ReportText(message);
+  // Owned by the active window, so that the box is modal to the main window while it shows.
+  MessageBoxA(GetActiveWindow(), text.c_str(), ApplicationTitle().c_str(),
+              MB_ICONSTOP | MB_OK | MB_TASKMODAL);
+}
+
+}  // namespace velmora::ui

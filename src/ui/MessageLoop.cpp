@@ -1,1 +1,67 @@
-// placeholder
+#include "ui/MessageLoop.h"
+
+#include <iterator>
+
+#include "ui/EnterKey.h"
+
+namespace velmora::ui {
+
+namespace {
+bool IsPushButton(HWND window) {
+  char className[16] = {};
+  GetClassNameA(window, className, static_cast<int>(std::size(className)));
+  if (lstrcmpiA(className, "BUTTON") != 0)
+    return false;
+  const LONG_PTR type = GetWindowLongPtrA(window, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
+}
+
+bool ModifierDown() {
+  return (GetKeyState(VK_SHIFT) | GetKeyState(VK_CONTROL) | GetKeyState(VK_MENU)) < 0;
+}
+
+void Press(HWND button) {
+  SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+}
+
+// The Enter rule of the main window; true when the key was used up here.
+bool HandleEnter(const MSG& message, HWND form, int defaultButtonId) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN)
+    return false;
+  HWND focus = message.hwnd;
+  HWND defaultButton = GetDlgItem(form, defaultButtonId);
+  const bool defaultEnabled = defaultButton && IsWindowEnabled(defaultButton);
+  switch (DecideEnter(IsPushButton(focus), defaultEnabled, ModifierDown())) {
+    case EnterAction::PressFocusedButton:
+      Press(focus);
+      return true;
+    case EnterAction::PressDefaultButton:
+      Press(defaultButton);
+      return true;
+    case EnterAction::PassToControl:
+      // Straight to the control: the dialog manager would take Enter for the default button.
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+      return true;
+  }
+  return false;
+}
+}  // namespace
+
+int RunMessageLoop(HWND form, int defaultButtonId) {
+  MSG message{};
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (IsWindow(form) && (message.hwnd == form || IsChild(form, message.hwnd))) {
+      if (HandleEnter(message, form, defaultButtonId))
+        continue;
+      if (IsDialogMessageA(form, &message))
+        continue;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace velmora::ui

@@ -1,1 +1,181 @@
-// placeholder
+#include "ui/StdControls.h"
+
+#include "ui/Application.h"
+#include "ui/Handles.h"
+
+namespace velmora::ui {
+
+namespace {
+constexpr char kPanelClass[] = "TPanel";
+
+const char* RegisterPanelClass() {
+  WNDCLASSEXA panel{};
+  panel.cbSize = sizeof(panel);
+  if (!GetClassInfoExA(ApplicationInstance(), kPanelClass, &panel)) {
+    panel.lpfnWndProc = DefWindowProcA;
+    panel.hInstance = ApplicationInstance();
+    panel.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    panel.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    panel.lpszClassName = kPanelClass;
+    RegisterClassExA(&panel);
+  }
+  return kPanelClass;
+}
+
+WORD NotificationCode(WPARAM wParam) {
+  return HIWORD(wParam);
+}
+}  // namespace
+
+Label::Label(Widget& parent, int id, Bounds bounds, std::string text)
+    : Control(parent, id, bounds, std::move(text), {"STATIC", SS_LEFT | SS_NOPREFIX}) {}
+
+Edit::Edit(Widget& parent, int id, Bounds bounds, Options options)
+    : Control(parent, id, bounds, "",
+              {"EDIT",
+               static_cast<DWORD>(ES_AUTOHSCROLL | (options.readOnly ? ES_READONLY : 0) |
+                                  (options.tabStop ? WS_TABSTOP : 0)),
+               WS_EX_CLIENTEDGE}) {}
+
+void Edit::SetText(const std::string& text) {
+  if (Text() != text)
+    Control::SetText(text);
+}
+
+bool Edit::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_COMMAND && NotificationCode(wParam) == EN_CHANGE) {
+    if (onChange)
+      onChange();
+    result = 0;
+    return true;
+  }
+  return Control::OnReflected(message, wParam, lParam, result);
+}
+
+Button::Button(Widget& parent, int id, Bounds bounds, std::string text, DWORD style)
+    : Control(parent, id, bounds, std::move(text), {"BUTTON", style | WS_TABSTOP}) {}
+
+bool Button::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_COMMAND && NotificationCode(wParam) == BN_CLICKED) {
+    if (onClick)
+      onClick();
+    result = 0;
+    return true;
+  }
+  return Control::OnReflected(message, wParam, lParam, result);
+}
+
+CheckBox::CheckBox(Widget& parent, int id, Bounds bounds, std::string text)
+    : Button(parent, id, bounds, std::move(text), BS_AUTOCHECKBOX) {}
+
+bool CheckBox::Checked() const {
+  return HasWindow() ? SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED : checked_;
+}
+
+void CheckBox::SetChecked(bool checked) {
+  checked_ = checked;
+  if (HasWindow())
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CheckBox::OnWindowCreated() {
+  SetChecked(checked_);
+}
+
+ComboBox::ComboBox(Widget& parent, int id, Bounds bounds, std::vector<std::string> items,
+                   DWORD style)
+    : Control(parent, id, bounds, "", {"COMBOBOX", style | WS_VSCROLL | WS_TABSTOP}),
+      items_(std::move(items)) {}
+
+int ComboBox::ItemIndex() const {
+  if (!HasWindow())
+    return itemIndex_;
+  return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+}
+
+void ComboBox::SetItemIndex(int index) {
+  itemIndex_ = index;
+  if (HasWindow())
+    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void ComboBox::OnWindowCreated() {
+  for (const std::string& item : items_) {
+    SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  }
+  SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+}
+
+GroupBox::GroupBox(Widget& parent, int id, Bounds bounds, std::string text)
+    : Control(parent, id, bounds, std::move(text),
+              {"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT}) {}
+
+LRESULT GroupBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ERASEBKGND) {
+    // The system's group box paints only its frame; as a parent it must fill the area its
+    // children leave free.
+    RECT area{};
+    GetClientRect(Handle(), &area);
+    FillRect(reinterpret_cast<HDC>(wParam), &area, GetSysColorBrush(COLOR_BTNFACE));
+    return TRUE;
+  }
+  if (message == WM_PAINT) {
+    Paint();
+    return 0;
+  }
+  return Control::OnMessage(message, wParam, lParam);
+}
+
+void GroupBox::Paint() {
+  // Drawn by us: a themed system group box ignores the caption colour that tells the user
+  // whether the group is in use.
+  PaintScope paint(Handle());
+  HDC dc = paint.Dc();
+  SelectScope font(dc, Fonts().Get(Font(), Dpi()));
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  RECT frame{};
+  GetClientRect(Handle(), &frame);
+  frame.top += metrics.tmHeight / 2;
+  DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+
+  const std::string caption = Text();
+  if (caption.empty())
+    return;
+  const COLORREF color = Font().color;
+  SetTextColor(dc, color == CLR_DEFAULT ? GetSysColor(COLOR_WINDOWTEXT) : ResolveColor(color));
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  SetBkMode(dc, OPAQUE);
+  TextOutA(dc, Scale(8), 0, caption.c_str(), static_cast<int>(caption.size()));
+}
+
+Panel::Panel(Widget& parent, int id, Bounds bounds)
+    : Control(parent, id, bounds, "",
+              {RegisterPanelClass(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT}) {}
+
+LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    PaintScope paint(Handle());
+    RECT frame{};
+    GetClientRect(Handle(), &frame);
+    DrawEdge(paint.Dc(), &frame, BDR_RAISEDOUTER, BF_RECT);
+    InflateRect(&frame, -1, -1);
+    DrawEdge(paint.Dc(), &frame, BDR_SUNKENINNER, BF_RECT);
+    return 0;
+  }
+  return Control::OnMessage(message, wParam, lParam);
+}
+
+Picture::Picture(Widget& parent, int id, Bounds bounds)
+    : Control(parent, id, bounds, "", {"STATIC", SS_ICON | SS_CENTERIMAGE}) {}
+
+ListBox::ListBox(Widget& parent, int id, Bounds bounds, DWORD style)
+    : Control(parent, id, bounds, "", {"LISTBOX", style, WS_EX_CLIENTEDGE}) {}
+
+int ListBox::ItemIndex() const {
+  if (!HasWindow())
+    return 0;
+  return static_cast<int>(SendMessageA(Handle(), LB_GETCURSEL, 0, 0));
+}
+
+}  // namespace velmora::ui

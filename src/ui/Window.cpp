@@ -1,1 +1,224 @@
-// placeholder
+#include "ui/Window.h"
+
+#include <exception>
+
+#include "ui/Application.h"
+#include "ui/Control.h"
+#include "ui/ErrorReport.h"
+
+namespace velmora::ui {
+
+LRESULT Widget::Guarded(Widget* widget, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Exceptions must not cross the system's window procedure: each handler's error is reported
+  // here, also when that handler runs inside another one through a sent message.
+  try {
+    return widget->OnMessage(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    ReportError(error.what());
+  }
+  return 0;
+}
+
+LRESULT Widget::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (ReflectToChild(message, wParam, lParam, result))
+    return result;
+  return CallDefault(message, wParam, lParam);
+}
+
+bool Widget::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  Control* child = nullptr;
+  switch (message) {
+    case WM_COMMAND:
+      if (lParam != 0)
+        child = Control::FromHandle(reinterpret_cast<HWND>(lParam));
+      break;
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item->CtlType != ODT_MENU)
+        child = Control::FromHandle(item->hwndItem);
+      break;
+    }
+    case WM_MEASUREITEM: {
+      // Sent while the child is being created, before its window is bound: found by its ID.
+      auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+      if (item->CtlType == ODT_MENU)
+        break;
+      for (Control* candidate : children_) {
+        if (candidate->Id() == static_cast<int>(item->CtlID))
+          child = candidate;
+      }
+      break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      child = Control::FromHandle(reinterpret_cast<HWND>(lParam));
+      break;
+    default:
+      return false;
+  }
+  return child && child->OnReflected(message, wParam, lParam, result);
+}
+
+void Widget::SetFont(const FontSpec& spec) {
+  font_ = spec;
+  ApplyFontToTree();
+}
+
+void Widget::SetFontColor(COLORREF color) {
+  FontSpec spec = Font();
+  if (spec.color == color)
+    return;
+  spec.color = color;
+  SetFont(spec);
+}
+
+void Widget::ApplyFontToTree() {
+  if (hwnd_) {
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Font(), Dpi())), TRUE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+  for (Control* child : children_) {
+    if (!child->font_)
+      child->ApplyFontToTree();
+  }
+}
+
+bool Widget::Enabled() const {
+  return hwnd_ ? IsWindowEnabled(hwnd_) != FALSE : enabled_;
+}
+
+void Widget::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  if (hwnd_)
+    EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+std::string Widget::Text() const {
+  if (!hwnd_)
+    return text_;
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
+  const int length = GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()));
+  text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+  return text;
+}
+
+void Widget::SetText(const std::string& text) {
+  text_ = text;
+  if (hwnd_)
+    SetWindowTextA(hwnd_, text.c_str());
+}
+
+void Widget::CreateChildWindows() {
+  for (Control* child : children_) {
+    if (!child->IsDeferred())
+      child->CreateWindowNow();
+  }
+}
+
+void Widget::CreateDeferredWindows() {
+  for (Control* child : children_) {
+    if (!child->HasWindow() && hwnd_)
+      child->CreateWindowNow();
+    child->CreateDeferredWindows();
+  }
+}
+
+void Widget::MoveChildrenToScale() {
+  for (Control* child : children_)
+    child->MoveToScale();
+}
+
+Form::~Form() {
+  if (hwnd_)
+    DestroyWindow(hwnd_);
+}
+
+void Form::CreateForm(const char* className, DWORD style, DWORD exStyle, SIZE client96,
+                      HICON bigIcon, HICON smallIcon) {
+  HINSTANCE instance = ApplicationInstance();
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  if (!GetClassInfoExA(instance, className, &windowClass)) {
+    windowClass.lpfnWndProc = &Form::StaticProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = className;
+    windowClass.hIcon = bigIcon;
+    windowClass.hIconSm = smallIcon;
+    RegisterClassExA(&windowClass);
+  }
+  dpi_ = static_cast<int>(GetDpiForSystem());
+  RECT frame{0, 0, Scale(client96.cx), Scale(client96.cy)};
+  AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi_));
+  CreateWindowExA(exStyle, className, text_.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+                  this);
+  if (!hwnd_)
+    return;
+  // The window may sit on a monitor whose DPI differs from the system's.
+  const int windowDpi = static_cast<int>(GetDpiForWindow(hwnd_));
+  if (windowDpi != dpi_ && windowDpi > 0) {
+    dpi_ = windowDpi;
+    frame = RECT{0, 0, Scale(client96.cx), Scale(client96.cy)};
+    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi_));
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Font(), dpi_)), FALSE);
+  CreateChildWindows();
+}
+
+void Form::CenterOnScreen() {
+  RECT window{};
+  GetWindowRect(hwnd_, &window);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& area = monitor.rcWork;
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - width) / 2,
+               area.top + (area.bottom - area.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DPICHANGED) {
+    OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    return 0;
+  }
+  return Widget::OnMessage(message, wParam, lParam);
+}
+
+void Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveChildrenToScale();
+  ApplyFontToTree();
+}
+
+LRESULT CALLBACK Form::StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Form* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->hwnd_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  }
+  if (!self)
+    return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  return Guarded(self, message, wParam, lParam);
+}
+
+}  // namespace velmora::ui

@@ -1,0 +1,84 @@
+#pragma once
+// TForm1, the program's one window. Its controls are the whole working state: every handler
+// reads the values it needs from them when it runs.
+#include <windows.h>
+#include <shellapi.h>
+#include <string>
+
+#include "folders/DirectoryListBox.h"
+#include "ui/BitBtn.h"
+#include "ui/OpenDialog.h"
+#include "ui/RadioGroup.h"
+#include "ui/StdControls.h"
+#include "ui/Window.h"
+
+namespace velmora {
+
+class TForm1 : public ui::Form {
+ public:
+  TForm1();
+
+  // Creates the invisible window with its controls, then runs FormCreate.
+  void Create();
+  // Runs FormShow and shows the window, centred, whatever show state the program was given.
+  void Show();
+
+  // Event handlers, each named after its control and event.
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void Edit1Change();
+  void Button1Click();
+  void RadioGroup1Click();
+  void BitBtn1Click();
+  void WMDropFiles(HDROP drop);
+
+  void SetTarget(const std::string& path);
+  void EnableCustomFolder(bool enable);
+  void MakeShortcut(const std::string& targetPath, const std::string& shortcutName,
+                    const std::string& arguments, int folderNumber, int showCommand,
+                    bool addSuffix);
+  // Closes the window as its close box does, once the running handler has returned.
+  void Close();
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void OfferSendToEntry();
+  void CloseWindow();
+  // Gives the focus to a control now, or when the window is next activated.
+  void FocusControl(const ui::Control& control);
+  void RestoreFocus();
+
+  HWND focusOnActivate_ = nullptr;
+
+ public:
+  // The controls, in tab order within each parent.
+  ui::Label Label1;
+  ui::Label Label2;
+  ui::Label Label3;
+  ui::Label Label4;
+  ui::Edit Edit1;
+  ui::Button Button1;
+  ui::Edit Edit2;
+  ui::Edit Edit3;
+  ui::RadioGroup RadioGroup1;
+  ui::CheckBox CheckBox1;
+  ui::ComboBox ComboBox1;
+  ui::GroupBox GroupBox1;
+  ui::Panel Panel1;
+  ui::Picture Image1;
+  ui::Edit Edit4;
+  ui::Button Button2;
+  ui::ListBox ImageListBox1;
+  ui::GroupBox GroupBox2;
+  ui::ComboBox DriveComboBox1;
+  DirectoryListBox DirectoryListBox1;
+  ui::BitBtn BitBtn1;
+  ui::BitBtn BitBtn2;
+
+  ui::OpenDialog OpenDialog1;
+};
+
+}  // namespace velmora

@@ -1,0 +1,26 @@
+#pragma once
+// A push button with a 16 x 16 glyph beside its text. The glyph bitmap holds two images side by
+// side, the normal one and its grey twin for the disabled button; the colour of its bottom-left
+// pixel is drawn transparent.
+#include "ui/Handles.h"
+#include "ui/StdControls.h"
+
+namespace velmora::ui {
+
+class BitBtn : public Button {
+ public:
+  BitBtn(Widget& parent, int id, Bounds bounds, std::string text, int glyphResource,
+         bool isDefault);
+
+  bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  void Draw(const DRAWITEMSTRUCT& item);
+  void LoadGlyph();
+
+  int glyphResource_;
+  bool isDefault_;
+  UniqueImageList glyphs_;
+};
+
+}  // namespace velmora::ui

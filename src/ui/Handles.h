@@ -1,0 +1,93 @@
+#pragma once
+// Single-owner RAII wrappers for the Windows handles the program holds.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+#include <utility>
+
+namespace velmora::ui {
+
+template <typename Handle, typename Deleter, Handle kNone = Handle{}>
+class Unique {
+ public:
+  Unique() = default;
+  explicit Unique(Handle handle) : handle_(handle) {}
+  ~Unique() { Reset(); }
+  Unique(const Unique&) = delete;
+  Unique& operator=(const Unique&) = delete;
+  Unique(Unique&& other) noexcept : handle_(std::exchange(other.handle_, kNone)) {}
+  Unique& operator=(Unique&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, kNone);
+    }
+    return *this;
+  }
+
+  Handle Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != kNone; }
+  void Reset(Handle handle = kNone) {
+    if (handle_ != kNone)
+      Deleter{}(handle_);
+    handle_ = handle;
+  }
+  Handle Release() { return std::exchange(handle_, kNone); }
+
+ private:
+  Handle handle_ = kNone;
+};
+
+struct GdiObjectDeleter {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct IconDeleter {
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+struct ImageListDeleter {
+  void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+};
+struct DropDeleter {
+  void operator()(HDROP drop) const { DragFinish(drop); }
+};
+struct MemoryDcDeleter {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+
+using UniqueFont = Unique<HFONT, GdiObjectDeleter>;
+using UniqueBitmap = Unique<HBITMAP, GdiObjectDeleter>;
+using UniqueBrush = Unique<HBRUSH, GdiObjectDeleter>;
+using UniqueIcon = Unique<HICON, IconDeleter>;
+using UniqueImageList = Unique<HIMAGELIST, ImageListDeleter>;
+// A drop handle is finished (DragFinish) when its owner goes out of scope.
+using UniqueDrop = Unique<HDROP, DropDeleter>;
+using UniqueMemoryDc = Unique<HDC, MemoryDcDeleter>;
+
+// Selects a GDI object into a device context for the length of a scope.
+class SelectScope {
+ public:
+  SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+  ~SelectScope() { SelectObject(dc_, old_); }
+  SelectScope(const SelectScope&) = delete;
+  SelectScope& operator=(const SelectScope&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// BeginPaint/EndPaint for one WM_PAINT.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+  ~PaintScope() { EndPaint(window_, &paint_); }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  HDC Dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+}  // namespace velmora::ui

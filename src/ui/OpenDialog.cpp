@@ -1,0 +1,47 @@
+#include "ui/OpenDialog.h"
+
+#include <commdlg.h>
+#include <cstring>
+#include <iterator>
+
+#include "app/LeadBytes.h"
+
+namespace velmora::ui {
+
+namespace {
+// The dialog wants its filter as zero-separated pairs; "|" can be the second byte of a
+// double-byte character, which must stay as it is.
+std::string FilterForDialog(const std::string& filter) {
+  std::string result = filter;
+  const LeadBytes& lead = LeadBytes::Active();
+  for (size_t i = 0; i < result.size(); i += lead.CharLength(result, i)) {
+    if (result[i] == '|')
+      result[i] = '\0';
+  }
+  result.append(2, '\0');
+  return result;
+}
+}  // namespace
+
+bool OpenDialog::Execute(HWND owner) {
+  const std::string filter = FilterForDialog(filter_);
+  char file[MAX_PATH] = {};
+  if (fileName_.size() < std::size(file))
+    std::memcpy(file, fileName_.c_str(), fileName_.size());
+
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = static_cast<DWORD>(std::size(file));
+  dialog.lpstrInitialDir = initialDir_.empty() ? nullptr : initialDir_.c_str();
+  dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
+  if (!GetOpenFileNameA(&dialog))
+    return false;
+  fileName_ = file;
+  return true;
+}
+
+}  // namespace velmora::ui

@@ -1,0 +1,103 @@
+#pragma once
+// Window objects: a Widget is one window bound to one C++ object; a Form is a top-level window
+// of our own class that lays out its controls at 96 DPI and scales them to the display.
+#include <windows.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/Font.h"
+
+namespace velmora::ui {
+
+class Control;
+
+// Position and size in pixels at 96 DPI, relative to the parent's client area.
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+class Widget {
+ public:
+  virtual ~Widget() = default;
+  Widget(const Widget&) = delete;
+  Widget& operator=(const Widget&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  Widget* Parent() const { return parent_; }
+  const std::vector<Control*>& Children() const { return children_; }
+
+  virtual int Dpi() const { return parent_->Dpi(); }
+  virtual FontCache& Fonts() { return parent_->Fonts(); }
+  int Scale(int value) const { return ScaleToDpi(value, Dpi()); }
+
+  // The widget's own font, or its parent's when it has none.
+  const FontSpec& Font() const { return font_ ? *font_ : parent_->Font(); }
+  void SetFont(const FontSpec& spec);
+  void SetFontColor(COLORREF color);
+
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  std::string Text() const;
+  void SetText(const std::string& text);
+
+  // The window's own procedure for a message, bypassing this object's handling.
+  virtual LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+ protected:
+  explicit Widget(Widget* parent) : parent_(parent) {}
+
+  // This object's handling of its window's messages. Exceptions that leave it are shown by the
+  // standard error report at the window-procedure boundary, and the program goes on.
+  virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Hands the controls' notifications (WM_COMMAND, WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*)
+  // back to the child control they concern.
+  bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Sends the current font to this window and to every descendant that inherits it.
+  void ApplyFontToTree();
+  void CreateChildWindows();
+  void CreateDeferredWindows();
+  void MoveChildrenToScale();
+
+  HWND hwnd_ = nullptr;
+  Widget* parent_;
+  std::optional<FontSpec> font_;
+  std::vector<Control*> children_;
+  std::string text_;     // used while there is no window
+  bool enabled_ = true;  // used while there is no window
+
+  friend class Control;
+  static LRESULT Guarded(Widget* widget, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+class Form : public Widget {
+ public:
+  ~Form() override;
+  int Dpi() const override { return dpi_; }
+  FontCache& Fonts() override { return fonts_; }
+  LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) override {
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+  }
+
+ protected:
+  explicit Form(FontSpec font) : Widget(nullptr) { font_ = std::move(font); }
+  // Registers the class once and creates the invisible window with a client area of the given
+  // size at 96 DPI, scaled to the system DPI, then its controls.
+  void CreateForm(const char* className, DWORD style, DWORD exStyle, SIZE client96, HICON bigIcon,
+                  HICON smallIcon);
+  // Centres the window on the screen's work area.
+  void CenterOnScreen();
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void OnDpiChanged(int dpi, const RECT& suggested);
+
+  int dpi_ = 96;
+  FontCache fonts_;
+};
+
+}  // namespace velmora::ui

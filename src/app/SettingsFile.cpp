@@ -1,1 +1,81 @@
-// placeholder
+#include "app/SettingsFile.h"
+
+#include <windows.h>
+
+#include "app/PathRules.h"
+#include "app/SettingValues.h"
+#include "app/Texts.h"
+#include "ui/Error.h"
+
+namespace velmora {
+
+namespace {
+
+// The profile functions hand back at most this many characters, the closing zero included.
+constexpr DWORD kValueBufferSize = 1024;
+// A module path never exceeds the system's 32767 UTF-16 units, at most two bytes each here.
+constexpr DWORD kMaxModulePathBytes = 65536;
+
+}  // namespace
+
+std::string ExecutablePath() {
+  std::string buffer(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD size = static_cast<DWORD>(buffer.size());
+    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+    if (length == 0) {
+      return {};
+    }
+    // A full buffer means the name was cut (and, on older systems, not even terminated).
+    if (length < size) {
+      buffer.resize(length);
+      return buffer;
+    }
+    if (size >= kMaxModulePathBytes) {
+      return {};
+    }
+    buffer.resize(size * 2);
+  }
+}
+
+std::string SettingsPathFor(std::string_view executablePath) {
+  return DirectoryOf(executablePath) + text::kSettingsFileName;
+}
+
+std::string SettingsPath() {
+  return SettingsPathFor(ExecutablePath());
+}
+
+std::string SettingsFile::ReadString(const char* section, const char* key,
+                                     const std::string& def) const {
+  char buffer[kValueBufferSize];
+  const DWORD length =
+      GetPrivateProfileStringA(section, key, def.c_str(), buffer, kValueBufferSize, path_.c_str());
+  return std::string(buffer, length < kValueBufferSize ? length : kValueBufferSize - 1);
+}
+
+void SettingsFile::WriteString(const char* section, const char* key,
+                               const std::string& value) const {
+  if (!WritePrivateProfileStringA(section, key, value.c_str(), path_.c_str())) {
+    throw Error(FormatText(text::kCannotWrite, path_));
+  }
+}
+
+std::int32_t SettingsFile::ReadInteger(const char* section, const char* key,
+                                       std::int32_t def) const {
+  return ParseSettingInteger(ReadString(section, key, std::string())).value_or(def);
+}
+
+void SettingsFile::WriteInteger(const char* section, const char* key, std::int32_t value) const {
+  WriteString(section, key, FormatSettingInteger(value));
+}
+
+bool SettingsFile::ReadBool(const char* section, const char* key, bool def) const {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+void SettingsFile::WriteBool(const char* section, const char* key, bool value) const {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+}  // namespace velmora

@@ -3,6 +3,8 @@
 // functions. Nothing is cached: every operation is a call of its own.
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace velmora {
 
@@ -10,6 +12,9 @@ namespace velmora {
 std::string ExecutablePath();
 // DirectoryOf(ExecutablePath()) + "\Velmora.ini", joined as they are.
 std::string SettingsPath();
+// The settings file's path for a given executable path: in a drive root, C:\Velmora.exe gives
+// C:\\Velmora.ini (the root keeps its backslash and the file name brings its own).
+std::string SettingsPathFor(std::string_view executablePath);
 
 class SettingsFile {
  public:

@@ -8,7 +8,8 @@ namespace velmora {
 // system reports it. A path whose last component names an existing file, or holds "*" or "?",
 // leads to the folder that holds it; a path without a drive is taken on the current drive, a
 // relative one against the current folder of its drive. Raises Error(IoErrorText(code)) when
-// a folder cannot be entered, leaving the current directory as it was.
+// a folder cannot be entered, leaving the current directory as it was. An empty path enters
+// nothing and gives the current directory.
 std::string EnterDirectory(const std::string& path);
 
 // Whether two directory paths name the same folder, compared with CompareStringA in the user's

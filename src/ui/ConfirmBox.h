@@ -11,6 +11,7 @@ namespace velmora {
 inline constexpr int kConfirmYesId = 6;  // IDYES
 inline constexpr int kConfirmNoId = 7;   // IDNO
 inline constexpr int kConfirmTextId = 100;
+inline constexpr int kConfirmIconId = 101;
 
 // `text` is in the system code page. True only when the user answers Yes.
 bool AskConfirmation(HWND owner, const std::string& text);

@@ -1,0 +1,158 @@
+// The settings file through the system's real profile functions, in a scratch folder.
+#include "app/SettingsFile.h"
+
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <string>
+
+#include "TestFolders.h"
+#include "app/Texts.h"
+#include "ui/Error.h"
+
+namespace velmora {
+namespace {
+
+using testing::Acp;
+using testing::Exists;
+using testing::ReadWholeFile;
+using testing::ScratchFolder;
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  ScratchFolder folder_;
+  SettingsFile settings_{folder_ / "Velmora.ini"};
+};
+
+// What the system hands back, without the settings object's conversions.
+std::string RawValue(const std::string& file, const char* key) {
+  char buffer[64];
+  const DWORD length =
+      GetPrivateProfileStringA("Window", key, "<none>", buffer, sizeof buffer, file.c_str());
+  return std::string(buffer, length);
+}
+
+TEST_F(SettingsFileTest, ValuesComeBackAsWritten) {
+  const std::string folder = Acp(L"C:\\ソフト\\Tools");
+  settings_.WriteString("Window", "InitialDir", folder);
+  settings_.WriteInteger("Window", "ItemIndex", -1);
+  settings_.WriteInteger("Window", "WindowState", INT32_MAX);
+  settings_.WriteInteger("Window", "Min", INT32_MIN);
+  settings_.WriteBool("Window", "StrFlag", false);
+  settings_.WriteBool("Window", "Other", true);
+
+  EXPECT_EQ(settings_.ReadString("Window", "InitialDir", "x"), folder);
+  EXPECT_EQ(settings_.ReadInteger("Window", "ItemIndex", 3), -1);
+  EXPECT_EQ(settings_.ReadInteger("Window", "WindowState", 3), INT32_MAX);
+  EXPECT_EQ(settings_.ReadInteger("Window", "Min", 3), INT32_MIN);
+  EXPECT_FALSE(settings_.ReadBool("Window", "StrFlag", true));
+  EXPECT_TRUE(settings_.ReadBool("Window", "Other", false));
+  EXPECT_EQ(RawValue(settings_.Path(), "ItemIndex"), "-1");
+  EXPECT_EQ(RawValue(settings_.Path(), "StrFlag"), "0");
+  EXPECT_EQ(RawValue(settings_.Path(), "Other"), "1");
+
+  settings_.WriteInteger("Window", "ItemIndex", 4);
+  EXPECT_EQ(settings_.ReadInteger("Window", "ItemIndex", 3), 4);
+}
+
+TEST_F(SettingsFileTest, MissingFileOrKeyGivesTheDefault) {
+  EXPECT_EQ(settings_.ReadString("Window", "InitialDir", "C:\\Tools\\Velmora.exe"),
+            "C:\\Tools\\Velmora.exe");
+  EXPECT_EQ(settings_.ReadInteger("Window", "ItemIndex", 0), 0);
+  EXPECT_EQ(settings_.ReadInteger("Window", "WindowState", 2), 2);
+  EXPECT_TRUE(settings_.ReadBool("Window", "Start", true));
+  EXPECT_FALSE(settings_.ReadBool("Window", "Start", false));
+  EXPECT_FALSE(Exists(settings_.Path())) << "reading must not create the file";
+
+  settings_.WriteInteger("Window", "ItemIndex", 2);
+  EXPECT_EQ(settings_.ReadString("Window", "InitialDir", "default"), "default");
+  EXPECT_EQ(settings_.ReadString("Other", "ItemIndex", "default"), "default");
+  EXPECT_TRUE(settings_.ReadBool("Window", "StrFlag", true));
+  EXPECT_EQ(settings_.ReadInteger("Window", "WindowState", -1), -1);
+}
+
+TEST_F(SettingsFileTest, OddStoredTextsReadByTheIntegerRules) {
+  struct Case {
+    const char* stored;
+    std::int32_t withDefault7;
+    bool asBoolDefaultTrue;
+    bool asBoolDefaultFalse;
+  };
+  const Case cases[] = {
+      {"0x5", 5, true, true}, {"$5", 5, true, true},    {"yes", 7, true, false},
+      {"2", 2, true, true},   {"-7", -7, true, true},   {"", 7, true, false},
+      {"9", 9, true, true},   {"0", 0, false, false},   {"$FFFFFFFF", -1, true, true},
+      {"5x", 7, true, false}, {"0X10", 16, true, true}, {"99999999999", 7, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    settings_.WriteString("Window", "Key", c.stored);
+    EXPECT_EQ(settings_.ReadInteger("Window", "Key", 7), c.withDefault7);
+    EXPECT_EQ(settings_.ReadBool("Window", "Key", true), c.asBoolDefaultTrue);
+    EXPECT_EQ(settings_.ReadBool("Window", "Key", false), c.asBoolDefaultFalse);
+  }
+}
+
+TEST_F(SettingsFileTest, StartIsStoredAsZeroInTheWindowSection) {
+  settings_.WriteBool(text::kSection, text::kKeyStart, false);
+  const std::string contents = ReadWholeFile(settings_.Path());
+  EXPECT_NE(contents.find("[Window]"), std::string::npos) << contents;
+  EXPECT_NE(contents.find("Start=0"), std::string::npos) << contents;
+  EXPECT_FALSE(settings_.ReadBool(text::kSection, text::kKeyStart, true));
+}
+
+TEST_F(SettingsFileTest, LongStringsComeBackCutTo1023Characters) {
+  std::string exact;
+  while (exact.size() < 1023) {
+    exact += "C:\\Folder" + std::to_string(exact.size());
+  }
+  exact.resize(1023);
+  settings_.WriteString("Window", "InitialDir", exact);
+  EXPECT_EQ(settings_.ReadString("Window", "InitialDir", ""), exact);
+
+  const std::string longer = exact + "\\and more beyond the buffer";
+  settings_.WriteString("Window", "InitialDir", longer);
+  EXPECT_EQ(settings_.ReadString("Window", "InitialDir", ""), exact);
+}
+
+// Wine's WritePrivateProfileStringA answers FALSE for both (error 3, path not found) and creates
+// nothing; the settings object turns that into the program's error.
+TEST_F(SettingsFileTest, RefusedWritesRaiseTheErrorAndWriteNothing) {
+  const std::string standIn = folder_ / "NotAFolder";
+  testing::MakeFile(standIn, "keep");
+  const std::string paths[] = {folder_ / "Missing\\Velmora.ini", standIn + "\\Velmora.ini"};
+  for (const std::string& path : paths) {
+    SCOPED_TRACE(path);
+    const SettingsFile settings(path);
+    const std::string expected = path + Acp(L" に書き込めません");
+    try {
+      settings.WriteString("Window", "InitialDir", "C:\\Tools");
+      ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+      EXPECT_EQ(std::string(error.what()), expected);
+    }
+    EXPECT_THROW(settings.WriteInteger("Window", "ItemIndex", 1), Error);
+    EXPECT_THROW(settings.WriteBool("Window", "Start", false), Error);
+    EXPECT_FALSE(Exists(path));
+    EXPECT_EQ(settings.ReadInteger("Window", "ItemIndex", 3), 3);
+  }
+  EXPECT_FALSE(Exists(folder_ / "Missing"));
+  EXPECT_EQ(ReadWholeFile(standIn), "keep");
+}
+
+TEST(SettingsPathTest, JoinsTheExecutablesFolderAndTheFileName) {
+  EXPECT_EQ(SettingsPathFor("C:\\Velmora.exe"), "C:\\\\Velmora.ini");
+  EXPECT_EQ(SettingsPathFor("C:\\Tools\\Velmora.exe"), "C:\\Tools\\Velmora.ini");
+  EXPECT_EQ(SettingsPathFor(Acp(L"D:\\ソ\\Velmora.exe")), Acp(L"D:\\ソ\\Velmora.ini"));
+
+  const std::string executable = ExecutablePath();
+  EXPECT_TRUE(Exists(executable)) << executable;
+  ASSERT_GT(executable.size(), 3u);
+  EXPECT_EQ(executable[1], ':');
+  EXPECT_EQ(SettingsPath(), SettingsPathFor(executable));
+}
+
+}  // namespace
+}  // namespace velmora

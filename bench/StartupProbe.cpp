@@ -1,0 +1,425 @@
+// Start-up benchmark: the time from process start until a program's main window is shown,
+// against a baseline program that only opens a window. The two run alternately (A B A B ...), so
+// that a drift in the machine's load touches both alike.
+//
+//   StartupProbe [--runs N] [--warmup N] [--timeout SECONDS] [--target PATH] PROGRAM BASELINE
+//
+// PROGRAM runs from a copy in a scratch folder, next to a Velmora.ini that marks the first start
+// as done (otherwise a confirmation box holds the window back), with the target as its only
+// argument; the target defaults to that copy itself. It counts as shown once its visible "TForm1"
+// window has a non-empty target edit box (ID 111). BASELINE, copied to a folder of its own, counts
+// as shown once any visible top-level window of its process exists.
+//
+// Exit code: 0 when every run showed its window, 1 when one did not, 2 on bad arguments.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr char kFormClass[] = "TForm1";
+constexpr int kTargetEditId = 111;
+constexpr char kSettingsName[] = "Velmora.ini";
+constexpr char kSettings[] = "[Window]\r\nStart=0\r\n";
+constexpr DWORD kPollMs = 1;
+constexpr DWORD kCloseWaitMs = 10000;
+constexpr UINT kTextLengthWaitMs = 200;
+// CreateProcessA's limit for the whole command line, terminating zero included.
+constexpr size_t kMaxCommandLine = 32767;
+
+class Handle {
+ public:
+  explicit Handle(HANDLE handle = nullptr) : handle_(handle) {}
+  ~Handle() {
+    if (handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE)
+      CloseHandle(handle_);
+  }
+  Handle(Handle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+bool FitsPath(const std::string& path) {
+  return path.size() < MAX_PATH;
+}
+
+std::string FullPath(const char* path) {
+  char full[MAX_PATH];
+  DWORD n = GetFullPathNameA(path, static_cast<DWORD>(std::size(full)), full, nullptr);
+  return n == 0 || n >= std::size(full) ? std::string() : std::string(full, n);
+}
+
+std::string FileName(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool IsFile(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+void RemoveTree(const std::string& dir) {
+  std::string pattern = dir + "\\*";
+  if (!FitsPath(pattern))
+    return;
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA(pattern.c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = found.cFileName;
+      if (name == "." || name == "..")
+        continue;
+      std::string path = dir + "\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path);
+      } else {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
+      }
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+  }
+  RemoveDirectoryA(dir.c_str());
+}
+
+// A folder of the probe's own under %TEMP%, removed with everything in it (the program under
+// test writes its settings there) when the probe ends.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    char temp[MAX_PATH + 1];
+    DWORD n = GetTempPathA(static_cast<DWORD>(std::size(temp)), temp);
+    if (n == 0 || n >= std::size(temp))
+      return;
+    std::string path =
+        std::string(temp, n) + "StartupProbe-" + std::to_string(GetCurrentProcessId());
+    if (FitsPath(path) && CreateDirectoryA(path.c_str(), nullptr))
+      path_ = path;
+  }
+  ~ScratchFolder() {
+    if (!path_.empty())
+      RemoveTree(path_);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// Copies exe into a new subfolder of the scratch folder; the copy's path, or empty on failure.
+std::string CopyInto(const ScratchFolder& scratch, const char* subfolder, const std::string& exe) {
+  std::string dir = scratch.path() + "\\" + subfolder;
+  std::string copy = dir + "\\" + FileName(exe);
+  if (!FitsPath(copy) || !CreateDirectoryA(dir.c_str(), nullptr) ||
+      !CopyFileA(exe.c_str(), copy.c_str(), FALSE)) {
+    return std::string();
+  }
+  return copy;
+}
+
+bool WriteFileText(const std::string& path, const char* text) {
+  if (!FitsPath(path))
+    return false;
+  Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.get() == INVALID_HANDLE_VALUE)
+    return false;
+  DWORD length = static_cast<DWORD>(std::strlen(text));
+  DWORD written = 0;
+  return WriteFile(file.get(), text, length, &written, nullptr) && written == length;
+}
+
+class Clock {
+ public:
+  Clock() {
+    QueryPerformanceFrequency(&frequency_);
+    QueryPerformanceCounter(&start_);
+  }
+  double Milliseconds() const {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart - start_.QuadPart) * 1000.0 /
+           static_cast<double>(frequency_.QuadPart);
+  }
+
+ private:
+  LARGE_INTEGER frequency_;
+  LARGE_INTEGER start_;
+};
+
+struct Program {
+  const char* role;
+  std::string exe;
+  std::string arguments;
+  bool form;  // shown means a "TForm1" with a filled target box, not merely a window
+};
+
+struct WindowSearch {
+  DWORD processId;
+  bool form;
+  HWND shown = nullptr;
+  bool formWithoutTarget = false;
+};
+
+BOOL CALLBACK FindShownWindow(HWND hwnd, LPARAM param) {
+  auto& search = *reinterpret_cast<WindowSearch*>(param);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(hwnd, &processId);
+  if (processId != search.processId || !IsWindowVisible(hwnd))
+    return TRUE;
+  if (!search.form) {
+    search.shown = hwnd;
+    return FALSE;
+  }
+  char className[64];
+  if (GetClassNameA(hwnd, className, static_cast<int>(std::size(className))) == 0 ||
+      std::strcmp(className, kFormClass) != 0) {
+    return TRUE;
+  }
+  // The edit box belongs to another process, so its text length has to be asked by message; a
+  // busy program answers when it next looks at its queue, or the next poll asks again.
+  HWND edit = GetDlgItem(hwnd, kTargetEditId);
+  DWORD_PTR length = 0;
+  if (edit != nullptr &&
+      SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextLengthWaitMs,
+                          &length) != 0 &&
+      length > 0) {
+    search.shown = hwnd;
+    return FALSE;
+  }
+  search.formWithoutTarget = true;
+  return TRUE;
+}
+
+// Window titles are in the system code page, which a Linux terminal under Wine does not show:
+// a console gets UTF-16, anything else (a pipe, a file) UTF-8.
+void PrintText(const wchar_t* text) {
+  std::fflush(stdout);
+  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  DWORD mode = 0;
+  DWORD written = 0;
+  if (GetConsoleMode(out, &mode)) {
+    WriteConsoleW(out, text, static_cast<DWORD>(std::wcslen(text)), &written, nullptr);
+    return;
+  }
+  char utf8[1024];
+  int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, static_cast<int>(std::size(utf8)),
+                              nullptr, nullptr);
+  if (n > 1)
+    WriteFile(out, utf8, static_cast<DWORD>(n - 1), &written, nullptr);
+}
+
+BOOL CALLBACK ListVisibleWindow(HWND hwnd, LPARAM param) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(hwnd, &processId);
+  if (processId != static_cast<DWORD>(param) || !IsWindowVisible(hwnd))
+    return TRUE;
+  wchar_t className[64] = L"";
+  wchar_t title[128] = L"";
+  GetClassNameW(hwnd, className, static_cast<int>(std::size(className)));
+  GetWindowTextW(hwnd, title, static_cast<int>(std::size(title)));
+  std::wstring line =
+      L"    open: window of class \"" + std::wstring(className) + L"\" titled \"" + title + L"\"\n";
+  PrintText(line.c_str());
+  return TRUE;
+}
+
+// Milliseconds from process start to the window shown; negative when it never was.
+double RunOnce(const Program& program, DWORD timeoutMs) {
+  std::string commandLine = "\"" + program.exe + "\"";
+  if (!program.arguments.empty())
+    commandLine += " " + program.arguments;
+  if (commandLine.size() >= kMaxCommandLine) {
+    std::printf("%s: command line too long\n", program.role);
+    return -1;
+  }
+  std::vector<char> line(commandLine.begin(), commandLine.end());
+  line.push_back('\0');
+  std::string dir = program.exe.substr(0, program.exe.find_last_of('\\'));
+
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  Clock clock;
+  if (!CreateProcessA(program.exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      dir.c_str(), &startup, &info)) {
+    std::printf("%s: could not start %s (error %lu)\n", program.role, program.exe.c_str(),
+                GetLastError());
+    return -1;
+  }
+  Handle process(info.hProcess);
+  Handle thread(info.hThread);
+
+  WindowSearch search{info.dwProcessId, program.form};
+  double elapsed = 0;
+  for (;;) {
+    search.formWithoutTarget = false;
+    EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
+    elapsed = clock.Milliseconds();
+    if (search.shown != nullptr)
+      break;
+    DWORD exitCode = 0;
+    if (WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(process.get(), &exitCode)) {
+      std::printf("%s: exited with code %lu after %.0f ms without showing its window\n",
+                  program.role, exitCode, elapsed);
+      return -1;
+    }
+    if (elapsed > timeoutMs) {
+      std::printf("%s: timed out, no %s after %lu s\n", program.role,
+                  search.formWithoutTarget ? "target in the edit box with ID 111"
+                  : program.form           ? "visible TForm1 window"
+                                           : "visible window",
+                  timeoutMs / 1000);
+      EnumWindows(ListVisibleWindow, static_cast<LPARAM>(info.dwProcessId));
+      TerminateProcess(process.get(), 1);
+      WaitForSingleObject(process.get(), kCloseWaitMs);
+      return -1;
+    }
+    Sleep(kPollMs);
+  }
+
+  // The next run must not overlap this one, so wait for the process to end.
+  PostMessageA(search.shown, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process.get(), kCloseWaitMs) != WAIT_OBJECT_0) {
+    std::printf("%s: still running %lu s after WM_CLOSE; terminated\n", program.role,
+                kCloseWaitMs / 1000);
+    TerminateProcess(process.get(), 1);
+    WaitForSingleObject(process.get(), kCloseWaitMs);
+  }
+  return elapsed;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  size_t n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+bool ParseCount(const char* text, long low, long high, long& value) {
+  char* end = nullptr;
+  long parsed = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || parsed < low || parsed > high)
+    return false;
+  value = parsed;
+  return true;
+}
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: StartupProbe [--runs N] [--warmup N] [--timeout SECONDS] [--target PATH] "
+               "PROGRAM BASELINE\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  long runs = 10;
+  long warmup = 1;
+  long timeoutSeconds = 20;
+  const char* target = nullptr;
+  std::vector<const char*> programs;
+  for (int i = 1; i < argc; ++i) {
+    std::string option = argv[i];
+    bool hasValue = i + 1 < argc;
+    if (option == "--runs" && hasValue) {
+      if (!ParseCount(argv[++i], 1, 1000, runs))
+        return Usage();
+    } else if (option == "--warmup" && hasValue) {
+      if (!ParseCount(argv[++i], 0, 100, warmup))
+        return Usage();
+    } else if (option == "--timeout" && hasValue) {
+      if (!ParseCount(argv[++i], 1, 3600, timeoutSeconds))
+        return Usage();
+    } else if (option == "--target" && hasValue) {
+      target = argv[++i];
+    } else if (option.rfind("--", 0) == 0) {
+      return Usage();
+    } else {
+      programs.push_back(argv[i]);
+    }
+  }
+  if (programs.size() != 2)
+    return Usage();
+
+  std::string programExe = FullPath(programs[0]);
+  std::string baselineExe = FullPath(programs[1]);
+  for (const std::string* exe : {&programExe, &baselineExe}) {
+    if (!IsFile(*exe)) {
+      std::fprintf(stderr, "StartupProbe: no such program: %s\n",
+                   exe->empty() ? "(path too long)" : exe->c_str());
+      return 2;
+    }
+  }
+
+  ScratchFolder scratch;
+  if (scratch.path().empty()) {
+    std::fprintf(stderr, "StartupProbe: could not create a folder under %%TEMP%%\n");
+    return 1;
+  }
+  Program program{"program", CopyInto(scratch, "program", programExe), "", true};
+  Program baseline{"baseline", CopyInto(scratch, "baseline", baselineExe), "", false};
+  std::string programDir = program.exe.substr(0, program.exe.find_last_of('\\'));
+  if (program.exe.empty() || baseline.exe.empty() ||
+      !WriteFileText(programDir + "\\" + kSettingsName, kSettings)) {
+    std::fprintf(stderr, "StartupProbe: could not copy the programs to %s\n",
+                 scratch.path().c_str());
+    return 1;
+  }
+  program.arguments = '"';
+  program.arguments += target != nullptr ? std::string(target) : program.exe;
+  program.arguments += '"';
+
+  std::printf("program:  %s %s\nbaseline: %s\n", programExe.c_str(), program.arguments.c_str(),
+              baselineExe.c_str());
+  const DWORD timeoutMs = static_cast<DWORD>(timeoutSeconds) * 1000;
+  for (long i = 0; i < warmup; ++i) {
+    double a = RunOnce(program, timeoutMs);
+    if (a < 0)
+      return 1;
+    double b = RunOnce(baseline, timeoutMs);
+    if (b < 0)
+      return 1;
+    std::printf("warm-up %8.1f ms %10.1f ms\n", a, b);
+  }
+
+  std::printf("\n%-8s %12s %13s\n", "run", "program", "baseline");
+  std::vector<double> programTimes;
+  std::vector<double> baselineTimes;
+  for (long i = 1; i <= runs; ++i) {
+    double a = RunOnce(program, timeoutMs);
+    if (a < 0)
+      return 1;
+    double b = RunOnce(baseline, timeoutMs);
+    if (b < 0)
+      return 1;
+    programTimes.push_back(a);
+    baselineTimes.push_back(b);
+    std::printf("%-8ld %9.1f ms %10.1f ms\n", i, a, b);
+    std::fflush(stdout);
+  }
+  double programMedian = Median(programTimes);
+  double baselineMedian = Median(baselineTimes);
+  double ratio = programMedian / baselineMedian;
+  std::printf("%-8s %9.1f ms %10.1f ms\n", "median", programMedian, baselineMedian);
+  std::printf("\nratio of medians, program / baseline: %.2f (aim: under 1.20, %s)\n", ratio,
+              ratio < 1.2 ? "met" : "not met");
+  return 0;
+}

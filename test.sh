@@ -20,6 +20,8 @@ tools/wine-prefix.sh build/win64
   # Unmanaged windows: without a window manager, Wine otherwise waits 2 s for every window that
   # closes to be withdrawn.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # One server for the whole run saves its start-up on every test.
+  wineserver -w
   wineserver -p
 )
 

@@ -10,4 +10,11 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "wine-run.sh: no DISPLAY; run the tests through ./test.sh, which starts Xvfb" >&2
   exit 2
 fi
-exec wine "$@"
+# Wine's helper processes (services, desktop) outlive the program and inherit its output: give
+# them a file, not the caller's pipe, so that whoever reads the output sees its end.
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+status=0
+wine "$@" >"$out" 2>&1 </dev/null || status=$?
+cat "$out"
+exit $status

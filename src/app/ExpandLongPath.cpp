@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/PathRules.h"
+#include "ui/WideText.h"
 
 namespace velmora {
 
@@ -34,37 +35,20 @@ class FindHandle {
 // Absolute form through the wide call, for paths the ANSI layer refuses because the input or
 // the result is longer than MAX_PATH. Empty when that fails too.
 std::string WideFullPathName(const std::string& path) {
-  if (path.empty() || path.size() > INT_MAX) {
+  const std::optional<std::wstring> wide = ToWide(path);
+  if (path.empty() || !wide)
     return {};
-  }
-  const int pathLength = static_cast<int>(path.size());
-  const int wideLength = MultiByteToWideChar(CP_ACP, 0, path.data(), pathLength, nullptr, 0);
-  if (wideLength <= 0) {
-    return {};
-  }
-  std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.data(), pathLength, wide.data(), wideLength);
 
   std::wstring full;
-  DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  DWORD length = GetFullPathNameW(wide->c_str(), 0, nullptr, nullptr);
   // The current folder may change between the two calls; a few rounds settle it.
   for (int round = 0; round < 4 && length > full.size(); ++round) {
     full.assign(length, L'\0');
-    length = GetFullPathNameW(wide.c_str(), length, full.data(), nullptr);
+    length = GetFullPathNameW(wide->c_str(), length, full.data(), nullptr);
   }
-  if (length == 0 || length >= full.size() || length > INT_MAX) {
+  if (length == 0 || length >= full.size())
     return {};
-  }
-  const int fullLength = static_cast<int>(length);
-  const int byteLength =
-      WideCharToMultiByte(CP_ACP, 0, full.data(), fullLength, nullptr, 0, nullptr, nullptr);
-  if (byteLength <= 0) {
-    return {};
-  }
-  std::string result(static_cast<std::size_t>(byteLength), '\0');
-  WideCharToMultiByte(CP_ACP, 0, full.data(), fullLength, result.data(), byteLength, nullptr,
-                      nullptr);
-  return result;
+  return ToAnsi(std::wstring_view(full.data(), length)).value_or(std::string());
 }
 
 // The path made absolute. A form that does not fit MAX_PATH is fetched with the size the system

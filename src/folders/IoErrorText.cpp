@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/Texts.h"
+#include "ui/Error.h"
 
 namespace velmora {
 
@@ -28,13 +29,7 @@ std::string IoErrorText(unsigned long code) {
   }
   // System error codes are 32 bits wide; the text shows them as the signed number %d prints.
   const auto value = static_cast<int>(static_cast<std::uint32_t>(code));
-  const int length = std::snprintf(nullptr, 0, text::kIoErrorOther, value);
-  if (length <= 0) {
-    return {};
-  }
-  std::string result(static_cast<std::size_t>(length), '\0');
-  std::snprintf(result.data(), result.size() + 1, text::kIoErrorOther, value);
-  return result;
+  return FormatNumber(text::kIoErrorOther, value);
 }
 
 }  // namespace velmora

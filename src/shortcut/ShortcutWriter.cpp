@@ -14,6 +14,7 @@
 #include "ui/ComPtr.h"
 #include "ui/Error.h"
 #include "ui/ErrorText.h"
+#include "ui/WideText.h"
 
 namespace velmora {
 namespace {
@@ -77,20 +78,10 @@ std::string SpecialFolderPath(int folderNumber) {
 // The save call is the only one that takes UTF-16. Bytes that are not valid in the code page
 // would turn into some other file name, so they stop the write instead.
 std::wstring SaveName(const std::string& fileName) {
-  if (fileName.empty() || fileName.size() > static_cast<std::size_t>(INT_MAX)) {
+  std::optional<std::wstring> wide = ToWide(fileName, true);
+  if (fileName.empty() || !wide)
     throw Error(text::kNoDestinationFolder);
-  }
-  const int byteCount = static_cast<int>(fileName.size());
-  const int wideCount =
-      MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, fileName.data(), byteCount, nullptr, 0);
-  if (wideCount <= 0)
-    throw Error(text::kNoDestinationFolder);
-  std::wstring wide(static_cast<std::size_t>(wideCount), L'\0');
-  if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, fileName.data(), byteCount, wide.data(),
-                          wideCount) != wideCount) {
-    throw Error(text::kNoDestinationFolder);
-  }
-  return wide;
+  return std::move(*wide);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <climits>
 #include <vector>
 
+#include "ui/WideText.h"
+
 namespace velmora {
 
 namespace {
@@ -105,20 +107,6 @@ class WindowDc {
   HDC dc_;
   HGDIOBJ oldFont_ = nullptr;
 };
-
-std::wstring ToWide(const std::string& text) {
-  if (text.empty() || text.size() > INT_MAX) {
-    return {};
-  }
-  const int length = static_cast<int>(text.size());
-  const int wideLength = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-  if (wideLength <= 0) {
-    return {};
-  }
-  std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), wideLength);
-  return wide;
-}
 
 int TextWidth(HDC dc, const wchar_t* text) {
   SIZE size{};
@@ -243,7 +231,7 @@ bool AskConfirmation(HWND owner, const std::string& text) {
   dialog.AddItem(BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kConfirmYesId, kButtonClass, kYesText);
   dialog.AddItem(BS_PUSHBUTTON | WS_TABSTOP, kConfirmNoId, kButtonClass, kNoText);
 
-  const std::wstring wide = ToWide(text);
+  const std::wstring wide = ToWide(text).value_or(std::wstring());
   const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.Get(), owner,
                                                  ConfirmProc, reinterpret_cast<LPARAM>(&wide));
   return answer == IDYES;

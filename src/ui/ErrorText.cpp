@@ -4,6 +4,7 @@
 
 #include "app/LeadBytes.h"
 #include "app/Texts.h"
+#include "ui/Error.h"
 
 namespace velmora {
 
@@ -35,13 +36,7 @@ std::string TrimSystemMessage(std::string_view message) {
 
 std::string OleErrorText(std::uint32_t code) {
   const auto value = static_cast<unsigned int>(code);
-  const int length = std::snprintf(nullptr, 0, text::kOleError, value);
-  if (length <= 0) {
-    return {};
-  }
-  std::string result(static_cast<std::size_t>(length), '\0');
-  std::snprintf(result.data(), result.size() + 1, text::kOleError, value);
-  return result;
+  return FormatNumber(text::kOleError, value);
 }
 
 }  // namespace velmora

@@ -1,0 +1,222 @@
+// The create command end to end: the question, the link it writes, and the failures that keep
+// the window open.
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "Driver.h"
+#include "E2eTexts.h"
+#include "LinkFileReader.h"
+#include "app/ControlIds.h"
+
+namespace velmora::e2e {
+namespace {
+
+std::string Quoted(const std::string& path) {
+  return "\"" + path + "\"";
+}
+
+// Without the suffix is the default, left to the program.
+std::string Settings(int destination, int windowState, bool noSuffix) {
+  return "[Window]\r\nStart=0\r\nItemIndex=" + std::to_string(destination) +
+         (noSuffix ? "" : "\r\nStrFlag=0") + "\r\nWindowState=" + std::to_string(windowState) +
+         "\r\n";
+}
+
+std::string Question(const std::string& name, const std::string& label) {
+  return "\"" + name + "\"" + e2e_text::kConfirmBeforeLabel + label + e2e_text::kConfirmAfterLabel;
+}
+
+// Starts the program on a target and asks for the shortcut with Enter in the name field, as a
+// user does right after the start; the question box that comes up.
+HWND AskWithEnter(App& run) {
+  if (run.WaitForWindow() == nullptr ||
+      !WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) {
+    return nullptr;
+  }
+  run.PressKey(VK_RETURN);
+  return run.WaitForConfirmBox();
+}
+
+class CreateCommand : public ::testing::Test {
+ protected:
+  CreateCommand()
+      : desktop_(SpecialFolder(CSIDL_DESKTOPDIRECTORY)),
+        desktopLink_(desktop_ + "\\" + e2e_text::kNotepadLink),
+        suffixedDesktopLink_(desktop_ + "\\" + e2e_text::kNotepadSuffixedLink),
+        target_(sandbox_ / e2e_text::kNotepadFile) {}
+
+  void SetUp() override {
+    ASSERT_FALSE(desktop_.empty());
+    ASSERT_TRUE(sandbox_.Ready());
+    MakeFile(target_, "text");
+  }
+
+  const ComApartment com_;
+  Sandbox sandbox_;
+  const std::string desktop_;
+  const FileCleanup desktopLink_;
+  const FileCleanup suffixedDesktopLink_;
+  const std::string target_;
+};
+
+TEST_F(CreateCommand, EnterAndYesWriteTheLinkOnTheDesktopAndEndTheProgram) {
+  sandbox_.WriteSettings(Settings(0, 0, true));
+  App run(sandbox_, Quoted(target_));
+  const HWND box = AskWithEnter(run);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(App::BoxText(box), e2e_text::kConfirmNotepadOnDesktop);
+  EXPECT_FALSE(Exists(desktopLink_.Path()));
+  ASSERT_TRUE(WaitUntil([&] { return run.FocusId() == IDYES; }, 3000)) << run.FocusId();
+  run.PressKey(VK_RETURN);
+  ASSERT_TRUE(run.WaitForExit());
+
+  ASSERT_TRUE(Exists(desktopLink_.Path()));
+  EXPECT_FALSE(Exists(suffixedDesktopLink_.Path()));
+  EXPECT_EQ(sandbox_.Setting("ItemIndex"), "0");
+  EXPECT_EQ(sandbox_.Setting("StrFlag"), "1");
+  EXPECT_EQ(sandbox_.Setting("WindowState"), "0");
+
+  const test::LinkFile bytes = test::ReadLinkFile(desktopLink_.Path());
+  EXPECT_EQ(bytes.showCommand, static_cast<std::uint32_t>(SW_SHOWDEFAULT));
+  EXPECT_EQ(bytes.workingDirectory.value_or(""), sandbox_.Folder() + "\\");
+  EXPECT_EQ(bytes.arguments.value_or(""), "");
+  EXPECT_EQ(bytes.iconLocation.value_or(""), target_);
+  // The icon list is shown but holds no entry to select: the link gets its selection, -1.
+  EXPECT_EQ(bytes.iconIndex, -1);
+
+  const test::ShellLinkFields shell = test::ReadThroughShell(desktopLink_.Path());
+  EXPECT_EQ(shell.path, target_);
+  EXPECT_EQ(shell.workingDirectory, sandbox_.Folder() + "\\");
+  EXPECT_EQ(shell.arguments, "");
+  EXPECT_EQ(shell.iconLocation, target_);
+  EXPECT_EQ(shell.iconIndex, -1);
+}
+
+TEST_F(CreateCommand, UncheckedBoxAddsTheShortcutEndingAndTheWindowStateSetsTheShowCommand) {
+  sandbox_.WriteSettings(Settings(0, 1, false));
+  App run(sandbox_, Quoted(target_));
+  const HWND box = AskWithEnter(run);
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(App::Answer(box, IDYES));
+  ASSERT_TRUE(run.WaitForExit());
+
+  ASSERT_TRUE(Exists(suffixedDesktopLink_.Path()));
+  EXPECT_FALSE(Exists(desktopLink_.Path()));
+  EXPECT_EQ(sandbox_.Setting("StrFlag"), "0");
+  EXPECT_EQ(sandbox_.Setting("WindowState"), "1");
+  const test::LinkFile bytes = test::ReadLinkFile(suffixedDesktopLink_.Path());
+  EXPECT_EQ(bytes.showCommand, static_cast<std::uint32_t>(SW_SHOWMINNOACTIVE));
+  EXPECT_EQ(test::ReadThroughShell(suffixedDesktopLink_.Path()).path, target_);
+}
+
+TEST_F(CreateCommand, NoOrEscapeWritesNothingAndKeepsTheWindowOpen) {
+  sandbox_.WriteSettings(Settings(0, 0, true));
+  App run(sandbox_, Quoted(target_));
+  HWND box = AskWithEnter(run);
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(App::Answer(box, IDNO));
+  EXPECT_TRUE(run.StaysOpen());
+  EXPECT_EQ(App::TextOf(run.Window()), "Velmora");
+
+  run.Click(id::kBitBtn1);
+  box = run.WaitForConfirmBox();
+  ASSERT_NE(box, nullptr);
+  run.PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, kBoxTimeoutMs));
+  EXPECT_TRUE(run.StaysOpen());
+  EXPECT_FALSE(Exists(desktopLink_.Path()));
+  EXPECT_EQ(run.Text(id::kEdit1), target_);
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_FALSE(Exists(desktopLink_.Path()));
+}
+
+TEST_F(CreateCommand, SameDirectoryWritesNextToTheTarget) {
+  sandbox_.WriteSettings(Settings(4, 0, true));
+  const FileCleanup besideTarget(sandbox_ / e2e_text::kNotepadLink);
+  App run(sandbox_, Quoted(target_));
+  const HWND box = AskWithEnter(run);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(App::BoxText(box), Question(e2e_text::kNotepad, sandbox_.Folder()));
+  ASSERT_TRUE(App::Answer(box, IDYES));
+  ASSERT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(Exists(besideTarget.Path()));
+  EXPECT_FALSE(Exists(desktopLink_.Path()));
+  EXPECT_EQ(sandbox_.Setting("ItemIndex"), "4");
+  EXPECT_EQ(test::ReadThroughShell(besideTarget.Path()).path, target_);
+}
+
+TEST_F(CreateCommand, ParametersAreQuotedOnlyWhenTheTargetPathHasABlank) {
+  sandbox_.WriteSettings(Settings(4, 0, true));
+  const std::string blankTarget = sandbox_ / "My Tool.exe";
+  MakeFile(blankTarget);
+  {
+    App run(sandbox_, Quoted(blankTarget));
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    run.SetText(id::kEdit3, "-v");
+    const HWND box = AskWithEnter(run);
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(App::Answer(box, IDYES));
+    ASSERT_TRUE(run.WaitForExit());
+  }
+  const test::ShellLinkFields quoted = test::ReadThroughShell(sandbox_ / "My Tool.lnk");
+  EXPECT_EQ(quoted.path, blankTarget);
+  EXPECT_EQ(quoted.arguments, "\"-v\"");
+  EXPECT_EQ(test::ReadLinkFile(sandbox_ / "My Tool.lnk").arguments.value_or(""), "\"-v\"");
+
+  {
+    App run(sandbox_, Quoted(target_));
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    run.SetText(id::kEdit3, "a b");
+    const HWND box = AskWithEnter(run);
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(App::Answer(box, IDYES));
+    ASSERT_TRUE(run.WaitForExit());
+  }
+  EXPECT_EQ(test::ReadThroughShell(sandbox_ / e2e_text::kNotepadLink).arguments, "a b");
+}
+
+TEST_F(CreateCommand, MissingWindowStateIsReportedAndNothingIsWritten) {
+  sandbox_.WriteSettings(Settings(0, 3, true));
+  App run(sandbox_, Quoted(target_));
+  const HWND box = AskWithEnter(run);
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(App::Answer(box, IDYES));
+  const HWND error = run.WaitForErrorBox();
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(App::BoxText(error), e2e_text::kNoWindowStateReport);
+  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_TRUE(run.StaysOpen());
+  EXPECT_FALSE(Exists(desktopLink_.Path()));
+  run.Click(id::kBitBtn2);
+  ASSERT_TRUE(run.WaitForExit());
+  EXPECT_FALSE(Exists(desktopLink_.Path()));
+  EXPECT_EQ(sandbox_.Setting("WindowState"), "-1");
+}
+
+TEST_F(CreateCommand, SaveThatCannotBeDoneIsReportedAndTheWindowStaysOpen) {
+  sandbox_.WriteSettings(Settings(4, 0, true));
+  // A character the file system refuses, and a folder that does not exist.
+  for (const char* name : {"a?b", "No Such Folder\\memo"}) {
+    SCOPED_TRACE(name);
+    App run(sandbox_, Quoted(target_));
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    run.SetText(id::kEdit2, name);
+    const HWND box = AskWithEnter(run);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(App::BoxText(box), Question(name, sandbox_.Folder()));
+    ASSERT_TRUE(App::Answer(box, IDYES));
+    const HWND error = run.WaitForErrorBox();
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(App::BoxText(error), (sandbox_ / name) + ".lnk" + e2e_text::kCannotCreateReportTail);
+    ASSERT_TRUE(App::Answer(error, IDOK));
+    EXPECT_TRUE(run.StaysOpen());
+    EXPECT_EQ(run.Text(id::kEdit2), name);
+    run.Click(id::kBitBtn2);
+    EXPECT_TRUE(run.WaitForExit());
+  }
+}
+
+}  // namespace
+}  // namespace velmora::e2e

@@ -1,0 +1,198 @@
+#pragma once
+// Drives the real Velmora.exe as a user would: each sandbox is a fresh folder holding a copy of
+// the program (so that its Velmora.ini is its own), and each run is one process of that copy,
+// watched and steered through its windows from this process.
+#include <windows.h>
+#include <objbase.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora::e2e {
+
+// How long the program may take to show a window or a box, and to end.
+inline constexpr DWORD kWindowTimeoutMs = 15000;
+inline constexpr DWORD kBoxTimeoutMs = 10000;
+inline constexpr DWORD kExitTimeoutMs = 10000;
+
+// Settings that skip the first-start offer and leave every other value at its default.
+inline constexpr char kNoOffer[] = "[Window]\r\nStart=0\r\n";
+
+// Polls `condition` until it holds or `timeoutMs` has passed; true when it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+
+// The long form of the temporary folder, without its closing backslash.
+std::string TempFolder();
+
+bool Exists(const std::string& path);
+void MakeFolder(const std::string& path);
+void MakeFile(const std::string& path, const std::string& contents = std::string());
+std::string ReadWholeFile(const std::string& path);
+void RemoveTree(const std::string& path);
+
+// A special folder of this process's user (the program runs as the same user in the same
+// prefix), such as CSIDL_DESKTOPDIRECTORY or CSIDL_SENDTO.
+std::string SpecialFolder(int csidl);
+
+// Deletes a file now and again when it goes, so that a test never leaves it behind.
+class FileCleanup {
+ public:
+  explicit FileCleanup(std::string path);
+  ~FileCleanup();
+  FileCleanup(const FileCleanup&) = delete;
+  FileCleanup& operator=(const FileCleanup&) = delete;
+
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// A fresh folder under the temporary folder with a copy of Velmora.exe, removed with everything
+// in it when it goes. Declare it before the App that uses it.
+class Sandbox {
+ public:
+  Sandbox();
+  ~Sandbox();
+  Sandbox(const Sandbox&) = delete;
+  Sandbox& operator=(const Sandbox&) = delete;
+
+  // True when the program was copied in.
+  bool Ready() const { return ready_; }
+  const std::string& Folder() const { return folder_; }
+  std::string operator/(const std::string& name) const { return folder_ + "\\" + name; }
+  std::string Executable() const { return *this / "Velmora.exe"; }
+  std::string SettingsPath() const { return *this / "Velmora.ini"; }
+
+  // Replaces the settings file with these bytes.
+  void WriteSettings(const std::string& contents) const;
+  std::string ReadSettings() const;
+  // The value of a key of the section "Window" as it stands in the file, read from its bytes so
+  // that no profile cache of this process can answer instead.
+  std::optional<std::string> Setting(const std::string& key) const;
+
+ private:
+  std::string folder_;
+  bool ready_ = false;
+};
+
+struct LaunchOptions {
+  // Appended to the quoted program path, as it stands.
+  std::string arguments;
+  // STARTF_USESHOWWINDOW with this show state.
+  std::optional<WORD> showWindow;
+  // The process's current folder; the sandbox's folder when empty.
+  std::string currentFolder;
+};
+
+// One run of the sandbox's program. The process is ended when this goes, should it still run.
+class App {
+ public:
+  App(const Sandbox& sandbox, const LaunchOptions& options);
+  explicit App(const Sandbox& sandbox, const std::string& arguments = std::string());
+  ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  bool Running() const;
+  // Waits for the process to end; ends it and returns false when it does not in time.
+  bool WaitForExit(DWORD timeoutMs = kExitTimeoutMs);
+  // Stays true for `quietMs`: the process runs and its main window stays visible.
+  bool StaysOpen(DWORD quietMs = 700) const;
+
+  // The visible main window ("TForm1") of this process, once it shows; nullptr on time-out.
+  HWND WaitForWindow(DWORD timeoutMs = kWindowTimeoutMs);
+  // The main window if it exists and is visible now.
+  HWND VisibleWindow() const;
+  HWND Window() const { return window_; }
+
+  // A control of the main window by its ID, at any depth.
+  HWND Control(int id) const;
+  std::string Text(int id) const;
+  bool IsEnabled(int id) const;
+  bool IsChecked(int id) const;
+  // CB_GETCURSEL of a combo box: -1 for no selection.
+  int ComboSelection(int id) const;
+  // The control with the keyboard focus in the program's user-interface thread.
+  HWND Focus() const;
+  int FocusId() const;
+  // The position and size of a control in its top-level window's client area.
+  RECT ControlRect(int id) const;
+  SIZE ClientSize() const;
+
+  // Presses a button (or a radio button or check box) as a mouse click does.
+  void Click(int id) const;
+  void SetText(int id, const std::string& text) const;
+  // A key pressed and released in the focused control.
+  void PressKey(UINT virtualKey) const;
+  // Alt with a letter, as the system delivers it to the focused control.
+  void PressAltKey(char letter) const;
+  // Drops files from the shell's side: the first is the one the program takes.
+  bool Drop(const std::vector<std::string>& paths) const;
+
+  // The program's modal boxes, top-level dialogs ("#32770") of this process.
+  HWND WaitForConfirmBox(DWORD timeoutMs = kBoxTimeoutMs) const;
+  HWND WaitForErrorBox(DWORD timeoutMs = kBoxTimeoutMs) const;
+  HWND WaitForFileDialog(DWORD timeoutMs = kBoxTimeoutMs) const;
+  // Any visible dialog of this process now, or nullptr.
+  HWND AnyBox() const;
+  // The message of a confirmation or error box.
+  static std::string BoxText(HWND box);
+  // Presses a box's button and waits for the box to go; false when it stays.
+  static bool Answer(HWND box, int buttonId);
+  // Types a name into the open dialog's file-name field and presses OK (or cancels).
+  static bool ChooseFile(HWND dialog, const std::string& name);
+  static bool CancelDialog(HWND dialog);
+
+  static std::string TextOf(HWND window);
+  static std::wstring WideTextOf(HWND window);
+
+ private:
+  HWND FindTopLevel(const std::function<bool(HWND)>& match) const;
+  HWND WaitForBox(const std::function<bool(HWND)>& match, DWORD timeoutMs) const;
+
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+  DWORD threadId_ = 0;
+  HWND window_ = nullptr;
+};
+
+// COM on the calling thread, for reading links back through the shell.
+class ComApartment {
+ public:
+  ComApartment() : initialized_(SUCCEEDED(CoInitialize(nullptr))) {}
+  ~ComApartment() {
+    if (initialized_) {
+      CoUninitialize();
+    }
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool initialized_;
+};
+
+// Sets a DWORD registry value for the length of a test, putting back what was there before.
+class RegistryValue {
+ public:
+  RegistryValue(HKEY root, std::string subKey, std::string name, DWORD value);
+  ~RegistryValue();
+  RegistryValue(const RegistryValue&) = delete;
+  RegistryValue& operator=(const RegistryValue&) = delete;
+
+  bool Set() const { return set_; }
+
+ private:
+  HKEY root_;
+  std::string subKey_;
+  std::string name_;
+  bool set_ = false;
+  bool hadValue_ = false;
+  DWORD oldType_ = 0;
+  std::vector<BYTE> oldData_;
+};
+
+}  // namespace velmora::e2e

@@ -1,0 +1,205 @@
+// The settings file across runs: restoring and saving the window's choices, the first-start
+// offer, and a settings file that cannot be written.
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "Driver.h"
+#include "E2eTexts.h"
+#include "LinkFileReader.h"
+#include "app/ControlIds.h"
+
+namespace velmora::e2e {
+namespace {
+
+// The destination item that is checked, -1 for none.
+int CheckedDestination(const App& run) {
+  int checked = -1;
+  for (int item = 0; item < 6; ++item) {
+    if (run.IsChecked(id::kRadioItem0 + item)) {
+      if (checked != -1) {
+        return -2;  // two at once
+      }
+      checked = item;
+    }
+  }
+  return checked;
+}
+
+void CloseAndWait(App& run) {
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST(Settings, OutOfRangeAndOddValuesAreRestoredAsTheirNearestMeaningAndSavedBack) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings("[Window]\r\nStart=0\r\nItemIndex=9\r\nStrFlag=yes\r\nWindowState=3\r\n");
+  {
+    App run(sandbox);
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    EXPECT_EQ(CheckedDestination(run), 5);
+    EXPECT_TRUE(run.IsEnabled(id::kGroupBox2));
+    EXPECT_TRUE(run.IsChecked(id::kCheckBox1));
+    EXPECT_EQ(run.ComboSelection(id::kComboBox1), -1);
+    CloseAndWait(run);
+  }
+  EXPECT_EQ(sandbox.Setting("ItemIndex"), "5");
+  EXPECT_EQ(sandbox.Setting("StrFlag"), "1");
+  EXPECT_EQ(sandbox.Setting("WindowState"), "-1");
+
+  sandbox.WriteSettings("[Window]\r\nStart=0\r\nItemIndex=-7\r\nStrFlag=0\r\nWindowState=2\r\n");
+  {
+    App run(sandbox);
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    EXPECT_EQ(CheckedDestination(run), -1);
+    EXPECT_FALSE(run.IsEnabled(id::kGroupBox2));
+    EXPECT_FALSE(run.IsChecked(id::kCheckBox1));
+    EXPECT_EQ(run.ComboSelection(id::kComboBox1), 2);
+    CloseAndWait(run);
+  }
+  EXPECT_EQ(sandbox.Setting("ItemIndex"), "-1");
+  EXPECT_EQ(sandbox.Setting("StrFlag"), "0");
+  EXPECT_EQ(sandbox.Setting("WindowState"), "2");
+}
+
+TEST(Settings, HexadecimalDestinationsSelectTheirItem) {
+  for (const char* value : {"0x5", "$5"}) {
+    SCOPED_TRACE(value);
+    Sandbox sandbox;
+    ASSERT_TRUE(sandbox.Ready());
+    sandbox.WriteSettings(std::string("[Window]\r\nStart=0\r\nItemIndex=") + value +
+                          "\r\nStrFlag=2\r\n");
+    App run(sandbox);
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    EXPECT_EQ(CheckedDestination(run), 5);
+    EXPECT_TRUE(run.IsEnabled(id::kGroupBox2));
+    EXPECT_TRUE(run.IsChecked(id::kCheckBox1));
+    CloseAndWait(run);
+    EXPECT_EQ(sandbox.Setting("ItemIndex"), "5");
+  }
+}
+
+TEST(FirstStart, DeclinedOfferComesBeforeTheWindowWritesNoLinkAndIsNotMadeAgain) {
+  const std::string sendTo = SpecialFolder(CSIDL_SENDTO);
+  ASSERT_FALSE(sendTo.empty());
+  const FileCleanup link(sendTo + "\\" + e2e_text::kSendToLink);
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  {
+    App run(sandbox);
+    const HWND offer = run.WaitForConfirmBox();
+    ASSERT_NE(offer, nullptr);
+    EXPECT_EQ(App::BoxText(offer), e2e_text::kSendToOffer);
+    EXPECT_EQ(run.VisibleWindow(), nullptr);
+    ASSERT_TRUE(App::Answer(offer, IDNO));
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    EXPECT_EQ(sandbox.Setting("Start"), "0");
+    EXPECT_FALSE(sandbox.Setting("ItemIndex").has_value());
+    EXPECT_FALSE(Exists(link.Path()));
+    CloseAndWait(run);
+  }
+  EXPECT_EQ(sandbox.Setting("Start"), "0");
+  EXPECT_EQ(sandbox.Setting("ItemIndex"), "0");
+  EXPECT_EQ(sandbox.Setting("StrFlag"), "1");
+  EXPECT_EQ(sandbox.Setting("WindowState"), "0");
+  {
+    App run(sandbox);
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    EXPECT_EQ(run.AnyBox(), nullptr);
+    CloseAndWait(run);
+  }
+  EXPECT_FALSE(Exists(link.Path()));
+}
+
+TEST(FirstStart, AcceptedOfferPutsALinkToTheProgramIntoSendTo) {
+  const ComApartment com;
+  const std::string sendTo = SpecialFolder(CSIDL_SENDTO);
+  ASSERT_FALSE(sendTo.empty());
+  const FileCleanup link(sendTo + "\\" + e2e_text::kSendToLink);
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  MakeFile(sandbox / "target.txt");
+  {
+    // A command-line target is taken only once the window shows, after the offer.
+    App run(sandbox, sandbox / "target.txt");
+    const HWND offer = run.WaitForConfirmBox();
+    ASSERT_NE(offer, nullptr);
+    ASSERT_TRUE(App::Answer(offer, IDYES));
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    EXPECT_EQ(run.AnyBox(), nullptr);
+    EXPECT_EQ(sandbox.Setting("Start"), "0");
+    CloseAndWait(run);
+  }
+  ASSERT_TRUE(Exists(link.Path()));
+
+  const test::LinkFile bytes = test::ReadLinkFile(link.Path());
+  EXPECT_EQ(bytes.showCommand, 0u);
+  EXPECT_EQ(bytes.workingDirectory.value_or(""), sandbox.Folder() + "\\");
+  EXPECT_EQ(bytes.arguments.value_or(""), "");
+  EXPECT_EQ(bytes.iconLocation.value_or(""), "");
+  EXPECT_EQ(bytes.iconIndex, 0);
+
+  const test::ShellLinkFields shell = test::ReadThroughShell(link.Path());
+  EXPECT_EQ(shell.path, sandbox.Executable());
+  EXPECT_EQ(shell.workingDirectory, sandbox.Folder() + "\\");
+  EXPECT_EQ(shell.arguments, "");
+  EXPECT_EQ(shell.iconLocation, "");
+  EXPECT_EQ(shell.iconIndex, 0);
+}
+
+TEST(UnwritableSettings, EveryWriteIsReportedOnceAndNeitherTargetNorClosingIsStopped) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  // A folder where the file should be: the profile functions can read nothing from it and write
+  // nothing to it.
+  MakeFolder(sandbox.SettingsPath());
+  MakeFile(sandbox / "target.txt");
+  const std::string report = sandbox.SettingsPath() + e2e_text::kCannotWriteReportTail;
+  App run(sandbox, sandbox / "target.txt");
+
+  // Nothing can be read, so the offer comes again; its "Start" write then fails.
+  const HWND offer = run.WaitForConfirmBox();
+  ASSERT_NE(offer, nullptr);
+  ASSERT_TRUE(App::Answer(offer, IDNO));
+  HWND error = run.WaitForErrorBox();
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(App::BoxText(error), report);
+  ASSERT_TRUE(App::Answer(error, IDOK));
+
+  // The target's folder cannot be remembered either; the target is taken all the same.
+  error = run.WaitForErrorBox();
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(App::BoxText(error), report);
+  ASSERT_TRUE(App::Answer(error, IDOK));
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  EXPECT_EQ(run.Text(id::kEdit1), sandbox / "target.txt");
+  EXPECT_EQ(run.Text(id::kEdit2), "target");
+  EXPECT_EQ(run.Text(id::kEdit4), "");
+  EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) << run.FocusId();
+
+  // A later target too replaces the name and the icon file despite the report.
+  MakeFile(sandbox / "later.txt");
+  run.SetText(id::kEdit2, "typed by the user");
+  run.SetText(id::kEdit4, sandbox / "icons.dll");
+  ASSERT_TRUE(run.Drop({sandbox / "later.txt"}));
+  error = run.WaitForErrorBox();
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(App::BoxText(error), report);
+  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_TRUE(WaitUntil([&] { return run.Text(id::kEdit2) == "later"; }, 3000))
+      << run.Text(id::kEdit2);
+  EXPECT_EQ(run.Text(id::kEdit1), sandbox / "later.txt");
+  EXPECT_EQ(run.Text(id::kEdit4), "");
+  EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) << run.FocusId();
+
+  run.Click(id::kBitBtn2);
+  error = run.WaitForErrorBox();
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(App::BoxText(error), report);
+  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+}  // namespace
+}  // namespace velmora::e2e

@@ -1,0 +1,147 @@
+// Start-up of the whole program: the command-line target, the keys of the bare window, a
+// hidden start and the layout's scaling.
+#include <gtest/gtest.h>
+
+#include "Driver.h"
+#include "app/ControlIds.h"
+
+namespace velmora::e2e {
+namespace {
+
+TEST(Startup, ShortNameTargetIsShownLongWithItsNameProposedAndItsFolderRemembered) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  const std::string folder = sandbox / "Long Folder Name";
+  MakeFolder(folder);
+  const std::string target = folder + "\\Some Tool.exe";
+  MakeFile(target);
+  char shortPath[MAX_PATH] = {};
+  const DWORD length = GetShortPathNameA(target.c_str(), shortPath, MAX_PATH);
+  ASSERT_GT(length, 0u);
+  ASSERT_LT(length, static_cast<DWORD>(MAX_PATH));
+  ASSERT_EQ(std::string(shortPath).find(' '), std::string::npos) << shortPath;
+
+  App run(sandbox, shortPath);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  EXPECT_EQ(run.Text(id::kEdit1), target);
+  EXPECT_EQ(run.Text(id::kEdit2), "Some Tool");
+  EXPECT_TRUE(run.IsEnabled(id::kBitBtn1));
+  EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) << run.FocusId();
+  EXPECT_EQ(sandbox.Setting("InitialDir"), folder);
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST(Startup, WithoutTargetEscapeDoesNothingAndAltCClosesAndSaves) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  App run(sandbox);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  EXPECT_EQ(run.Text(id::kEdit1), "");
+  EXPECT_FALSE(run.IsEnabled(id::kBitBtn1));
+  ASSERT_TRUE(WaitUntil([&] { return run.FocusId() == id::kButton1; }, 3000)) << run.FocusId();
+
+  run.PressKey(VK_ESCAPE);
+  EXPECT_TRUE(run.StaysOpen());
+  EXPECT_EQ(run.AnyBox(), nullptr);
+  EXPECT_FALSE(sandbox.Setting("ItemIndex").has_value());
+
+  run.PressAltKey('c');
+  ASSERT_TRUE(run.WaitForExit());
+  EXPECT_EQ(sandbox.Setting("Start"), "0");
+  EXPECT_EQ(sandbox.Setting("ItemIndex"), "0");
+  EXPECT_EQ(sandbox.Setting("StrFlag"), "1");
+  EXPECT_EQ(sandbox.Setting("WindowState"), "0");
+}
+
+TEST(Startup, OnlyTheFirstArgumentUpToAnUnquotedBlankIsTheTarget) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  MakeFile(sandbox / "My");
+  MakeFile(sandbox / "My File.txt");
+  MakeFile(sandbox / "second.txt");
+  {
+    App run(sandbox, sandbox / "My File.txt");
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    EXPECT_EQ(run.Text(id::kEdit1), sandbox / "My");
+    EXPECT_EQ(run.Text(id::kEdit2), "My");
+    run.Click(id::kBitBtn2);
+    EXPECT_TRUE(run.WaitForExit());
+  }
+  {
+    App run(sandbox, "\"" + (sandbox / "My File.txt") + "\" \"" + (sandbox / "second.txt") + "\"");
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    EXPECT_EQ(run.Text(id::kEdit1), sandbox / "My File.txt");
+    EXPECT_EQ(run.Text(id::kEdit2), "My File");
+    run.Click(id::kBitBtn2);
+    EXPECT_TRUE(run.WaitForExit());
+  }
+}
+
+TEST(Startup, HiddenShowStateStillShowsTheWindow) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  LaunchOptions options;
+  options.showWindow = SW_HIDE;
+  App run(sandbox, options);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(run.Window()));
+  EXPECT_FALSE(IsIconic(run.Window()));
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+// Measures in physical pixels, whatever this process's own awareness.
+class PhysicalPixels {
+ public:
+  PhysicalPixels() : old_(SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE)) {}
+  ~PhysicalPixels() {
+    if (old_ != nullptr) {
+      SetThreadDpiAwarenessContext(old_);
+    }
+  }
+  PhysicalPixels(const PhysicalPixels&) = delete;
+  PhysicalPixels& operator=(const PhysicalPixels&) = delete;
+
+ private:
+  DPI_AWARENESS_CONTEXT old_;
+};
+
+// Starts the program with the display at `dpi` dots per inch and checks the client area and the
+// place of Edit1 (16, 32, 201 x 20 at 96). Each process reads the system's DPI from this value
+// when it starts; the value is put back afterwards, also when the test fails.
+void ExpectLayout(DWORD dpi, SIZE client, RECT edit1) {
+  const PhysicalPixels physical;
+  const RegistryValue logPixels(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", dpi);
+  ASSERT_TRUE(logPixels.Set());
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  App run(sandbox);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  const SIZE size = run.ClientSize();
+  EXPECT_EQ(size.cx, client.cx);
+  EXPECT_EQ(size.cy, client.cy);
+  const RECT edit = run.ControlRect(id::kEdit1);
+  EXPECT_EQ(edit.left, edit1.left);
+  EXPECT_EQ(edit.top, edit1.top);
+  EXPECT_EQ(edit.right - edit.left, edit1.right - edit1.left);
+  EXPECT_EQ(edit.bottom - edit.top, edit1.bottom - edit1.top);
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST(Layout, ClientAreaAt96Dpi) {
+  ExpectLayout(96, SIZE{513, 348}, RECT{16, 32, 16 + 201, 32 + 20});
+}
+
+TEST(Layout, ScalesWithTheDisplaysDotsPerInch) {
+  ExpectLayout(144, SIZE{770, 522}, RECT{24, 48, 24 + 302, 48 + 30});
+}
+
+}  // namespace
+}  // namespace velmora::e2e

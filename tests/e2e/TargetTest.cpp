@@ -1,0 +1,117 @@
+// The target arriving by drop and by the browse dialog.
+#include <gtest/gtest.h>
+
+#include "Driver.h"
+#include "app/ControlIds.h"
+
+namespace velmora::e2e {
+namespace {
+
+// Waits for SetTarget to have run to its name proposal, which comes after every other step
+// but the focus.
+::testing::AssertionResult HasTarget(const App& run, const std::string& target,
+                                     const std::string& name) {
+  if (WaitUntil([&] { return run.Text(id::kEdit1) == target && run.Text(id::kEdit2) == name; },
+                3000)) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "Edit1 \"" << run.Text(id::kEdit1) << "\", Edit2 \"" << run.Text(id::kEdit2) << "\"";
+}
+
+TEST(Drop, FirstDroppedItemBecomesTheTargetAndEveryLaterDropReplacesIt) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  MakeFile(sandbox / "first.txt");
+  MakeFile(sandbox / "second.doc");
+  MakeFolder(sandbox / "Dropped Folder");
+  App run(sandbox);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+
+  ASSERT_TRUE(run.Drop({sandbox / "first.txt", sandbox / "second.doc"}));
+  EXPECT_TRUE(HasTarget(run, sandbox / "first.txt", "first"));
+  EXPECT_TRUE(run.IsEnabled(id::kBitBtn1));
+  EXPECT_EQ(sandbox.Setting("InitialDir"), sandbox.Folder());
+
+  // The same item again: the name typed since and the icon file chosen since are replaced.
+  run.SetText(id::kEdit2, "typed by the user");
+  run.SetText(id::kEdit4, sandbox / "icons.dll");
+  ASSERT_TRUE(run.Drop({sandbox / "first.txt"}));
+  EXPECT_TRUE(HasTarget(run, sandbox / "first.txt", "first"));
+  EXPECT_EQ(run.Text(id::kEdit4), "");
+
+  run.SetText(id::kEdit2, "typed by the user");
+  ASSERT_TRUE(run.Drop({sandbox / "Dropped Folder"}));
+  EXPECT_TRUE(HasTarget(run, sandbox / "Dropped Folder", "Dropped Folder"));
+  EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) << run.FocusId();
+  EXPECT_EQ(run.AnyBox(), nullptr);
+  EXPECT_TRUE(run.Running());
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST(Drop, PathOf259CharactersArrivesWhole) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  // Folders of 20 characters until one more would pass the limit of a folder path, then a file
+  // name that makes the path exactly 259 characters.
+  std::string folder = sandbox.Folder();
+  while (folder.size() + 21 < MAX_PATH - 12) {
+    folder += "\\" + std::string(20, 'd');
+    MakeFolder(folder);
+  }
+  const std::size_t nameLength = 259 - folder.size() - 1 - 4;
+  const std::string name = std::string(nameLength - 1, 'n') + "Z";
+  const std::string target = folder + "\\" + name + ".txt";
+  ASSERT_EQ(target.size(), 259u);
+  MakeFile(target);
+  ASSERT_TRUE(Exists(target));
+
+  App run(sandbox);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  ASSERT_TRUE(run.Drop({target}));
+  EXPECT_TRUE(HasTarget(run, target, name));
+  EXPECT_EQ(sandbox.Setting("InitialDir"), folder);
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST(Browse, OpensAtTheRememberedFolderAndTakesTheChosenFileWhileCancelChangesNothing) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  const std::string remembered = sandbox / "Browse Here";
+  MakeFolder(remembered);
+  MakeFile(remembered + "\\only-here.txt");
+  MakeFolder(sandbox / "Elsewhere");
+  MakeFile(sandbox / "Elsewhere\\other.txt");
+  sandbox.WriteSettings("[Window]\r\nStart=0\r\nInitialDir=" + remembered + "\r\n");
+  LaunchOptions options;
+  // Not the remembered folder: a bare name must be found through the dialog's initial folder.
+  options.currentFolder = sandbox / "Elsewhere";
+  App run(sandbox, options);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+
+  run.Click(id::kButton1);
+  HWND dialog = run.WaitForFileDialog();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(App::ChooseFile(dialog, "only-here.txt"));
+  EXPECT_TRUE(HasTarget(run, remembered + "\\only-here.txt", "only-here"));
+  EXPECT_TRUE(run.IsEnabled(id::kBitBtn1));
+
+  run.SetText(id::kEdit2, "kept");
+  run.Click(id::kButton1);
+  dialog = run.WaitForFileDialog();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(App::CancelDialog(dialog));
+  EXPECT_TRUE(run.StaysOpen(300));
+  EXPECT_EQ(run.Text(id::kEdit1), remembered + "\\only-here.txt");
+  EXPECT_EQ(run.Text(id::kEdit2), "kept");
+  EXPECT_EQ(sandbox.Setting("InitialDir"), remembered);
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+}  // namespace
+}  // namespace velmora::e2e

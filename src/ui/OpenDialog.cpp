@@ -21,9 +21,24 @@ std::string FilterForDialog(const std::string& filter) {
   result.append(2, '\0');
   return result;
 }
+// The dialog library is loaded when a dialog is first shown, not at every start of the program,
+// most of which never browse. It stays loaded for the life of the process.
+using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+GetOpenFileNameFunction DialogFunction() {
+  static const GetOpenFileNameFunction function = [] {
+    HMODULE library = LoadLibraryA("comdlg32.dll");
+    return library ? reinterpret_cast<GetOpenFileNameFunction>(
+                         reinterpret_cast<void*>(GetProcAddress(library, "GetOpenFileNameA")))
+                   : nullptr;
+  }();
+  return function;
+}
 }  // namespace
 
 bool OpenDialog::Execute(HWND owner) {
+  const GetOpenFileNameFunction getOpenFileName = DialogFunction();
+  if (!getOpenFileName)
+    return false;
   const std::string filter = FilterForDialog(filter_);
   char file[MAX_PATH] = {};
   if (fileName_.size() < std::size(file))
@@ -38,7 +53,7 @@ bool OpenDialog::Execute(HWND owner) {
   dialog.nMaxFile = static_cast<DWORD>(std::size(file));
   dialog.lpstrInitialDir = initialDir_.empty() ? nullptr : initialDir_.c_str();
   dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
-  if (!GetOpenFileNameA(&dialog))
+  if (!getOpenFileName(&dialog))
     return false;
   fileName_ = file;
   return true;

@@ -4,23 +4,23 @@
 
 namespace velmora::ui {
 
-HFONT FontCache::Get(const FontSpec& spec, int dpi) {
-  auto key = std::make_tuple(spec.face, spec.height, spec.charset, spec.bold, dpi);
+HFONT FontCache::Get(const FontSpec& wanted, int dpi) {
+  auto key = std::make_tuple(wanted.face, wanted.height, wanted.charset, wanted.bold, dpi);
   auto found = fonts_.find(key);
   if (found != fonts_.end())
     return found->second.Get();
 
   LOGFONTA font{};
   // A negative height asks for the character height, not the cell height.
-  font.lfHeight = -ScaleToDpi(spec.height, dpi);
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfCharSet = spec.charset;
+  font.lfHeight = -ScaleToDpi(wanted.height, dpi);
+  font.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
+  font.lfCharSet = wanted.charset;
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const size_t length = spec.face.size() < LF_FACESIZE - 1 ? spec.face.size() : LF_FACESIZE - 1;
-  std::memcpy(font.lfFaceName, spec.face.data(), length);
+  const size_t length = wanted.face.size() < LF_FACESIZE - 1 ? wanted.face.size() : LF_FACESIZE - 1;
+  std::memcpy(font.lfFaceName, wanted.face.data(), length);
   UniqueFont handle(CreateFontIndirectA(&font));
   HFONT result = handle.Get();
   fonts_.emplace(std::move(key), std::move(handle));

@@ -16,14 +16,11 @@ struct FontSpec {
   BYTE charset = DEFAULT_CHARSET;
   COLORREF color = CLR_DEFAULT;  // CLR_DEFAULT: the system's window-text colour
   bool bold = false;
-
-  // Fields that select the font handle; the colour is applied when drawing.
-  auto Key() const { return std::tie(face, height, charset, bold); }
 };
 
 class FontCache {
  public:
-  HFONT Get(const FontSpec& spec, int dpi);
+  HFONT Get(const FontSpec& wanted, int dpi);
   void Clear() { fonts_.clear(); }
 
  private:

@@ -62,17 +62,17 @@ bool Widget::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
   return child && child->OnReflected(message, wParam, lParam, result);
 }
 
-void Widget::SetFont(const FontSpec& spec) {
-  font_ = spec;
+void Widget::SetFont(const FontSpec& font) {
+  font_ = font;
   ApplyFontToTree();
 }
 
 void Widget::SetFontColor(COLORREF color) {
-  FontSpec spec = Font();
-  if (spec.color == color)
+  FontSpec font = Font();
+  if (font.color == color)
     return;
-  spec.color = color;
-  SetFont(spec);
+  font.color = color;
+  SetFont(font);
 }
 
 void Widget::ApplyFontToTree() {

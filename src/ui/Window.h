@@ -36,7 +36,7 @@ class Widget {
 
   // The widget's own font, or its parent's when it has none.
   const FontSpec& Font() const { return font_ ? *font_ : parent_->Font(); }
-  void SetFont(const FontSpec& spec);
+  void SetFont(const FontSpec& font);
   void SetFontColor(COLORREF color);
 
   bool Enabled() const;

@@ -191,7 +191,24 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     return 0;
   }
+  if (message == WM_NEXTDLGCTL) {
+    // The dialog manager moves the focus (Tab, Shift+Tab) by this message, which only a
+    // dialog's own window procedure answers.
+    MoveFocus(LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                             : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0));
+    return 0;
+  }
   return Widget::OnMessage(message, wParam, lParam);
+}
+
+void Form::MoveFocus(HWND control) {
+  if (!control)
+    return;
+  SetFocus(control);
+  // As in dialogs, an edit reached by the keyboard has its text selected.
+  if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+    SendMessageA(control, EM_SETSEL, 0, -1);
+  }
 }
 
 void Form::OnDpiChanged(int dpi, const RECT& suggested) {

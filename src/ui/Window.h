@@ -95,6 +95,7 @@ class Form : public Widget {
  private:
   static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnDpiChanged(int dpi, const RECT& suggested);
+  void MoveFocus(HWND control);
 
   int dpi_ = 96;
   FontCache fonts_;

@@ -152,4 +152,60 @@ TEST(Layout, ScalesWithTheDisplaysDotsPerInch) {
 }
 
 }  // namespace
+// The ID of the control with the focus; a drop-down combo box has it in its edit field.
+int FocusedControl(const App& run) {
+  HWND focus = run.Focus();
+  if (focus && GetDlgCtrlID(focus) == 1001)
+    focus = GetParent(focus);
+  return focus ? GetDlgCtrlID(focus) : 0;
+}
+
+// The focused control's ID after a key, once the focus has left `from`.
+int FocusAfter(const App& run, UINT key, int from) {
+  run.PressKey(key);
+  WaitUntil([&] { return FocusedControl(run) != from; }, 2000);
+  return FocusedControl(run);
+}
+
+TEST(Keyboard, TabFollowsTheLayoutAndPassesOverReadOnlyAndDisabledControls) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  App run(sandbox);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return run.FocusId() == id::kButton1; }, 2000));
+
+  // Edit1 and Edit4 are read-only, the picker group and the create button are disabled.
+  const int expected[] = {id::kEdit2,         id::kEdit3,     id::kRadioItem0,
+                          id::kCheckBox1,     id::kComboBox1, id::kButton2,
+                          id::kImageListBox1, id::kBitBtn2,   id::kButton1};
+  int focus = id::kButton1;
+  for (int next : expected) {
+    focus = FocusAfter(run, VK_TAB, focus);
+    EXPECT_EQ(focus, next);
+  }
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST(Keyboard, ArrowsMoveThroughTheDestinationsAndSelectThem) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  App run(sandbox);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return run.FocusId() == id::kButton1; }, 2000));
+  int focus = id::kButton1;
+  for (int i = 0; i < 3; ++i)
+    focus = FocusAfter(run, VK_TAB, focus);
+  ASSERT_EQ(focus, id::kRadioItem0);
+
+  EXPECT_EQ(FocusAfter(run, VK_DOWN, focus), id::kRadioItem0 + 1);
+  EXPECT_TRUE(run.IsChecked(id::kRadioItem0 + 1));
+  EXPECT_FALSE(run.IsChecked(id::kRadioItem0));
+  run.Click(id::kBitBtn2);
+  ASSERT_TRUE(run.WaitForExit());
+  EXPECT_EQ(sandbox.Setting("ItemIndex").value_or(""), "1");
+}
+
 }  // namespace velmora::e2e

@@ -116,7 +116,7 @@ void TForm1::Close() {
   PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
-void TForm1::CloseWindow() {
+void TForm1::SaveAndDestroy() {
   // The settings are saved first; a save that fails is reported and the window closes anyway,
   // so a settings file that cannot be written never traps the user.
   RunHandler([this] { FormClose(); });
@@ -141,7 +141,7 @@ void TForm1::RestoreFocus() {
 LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE:
-      CloseWindow();
+      SaveAndDestroy();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -46,7 +46,7 @@ class TForm1 : public ui::Form {
 
  private:
   void OfferSendToEntry();
-  void CloseWindow();
+  void SaveAndDestroy();
   // Gives the focus to a control now, or when the window is next activated.
   void FocusControl(const ui::Control& control);
   void RestoreFocus();

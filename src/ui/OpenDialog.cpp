@@ -52,7 +52,7 @@ bool OpenDialog::Execute(HWND owner) {
   dialog.lpstrFile = file;
   dialog.nMaxFile = static_cast<DWORD>(std::size(file));
   dialog.lpstrInitialDir = initialDir_.empty() ? nullptr : initialDir_.c_str();
-  dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
+  dialog.Flags = OFN_HIDEREADONLY;
   if (!getOpenFileName(&dialog))
     return false;
   fileName_ = file;

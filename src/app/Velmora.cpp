@@ -5,6 +5,7 @@
 #include "app/Main.h"
 #include "app/Texts.h"
 #include "ui/Application.h"
+#include "ui/ErrorReport.h"
 #include "ui/MessageLoop.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -14,6 +15,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   {
     velmora::TForm1 form;
     form.Create();
+    if (!form.Handle()) {
+      velmora::ui::ReportError(velmora::ui::SystemMessage(GetLastError()));
+      return 1;
+    }
     form.Show();
     exitCode = velmora::ui::RunMessageLoop(form.Handle(), velmora::id::kBitBtn1);
   }

@@ -6,13 +6,13 @@
 
 #include <climits>
 #include <cstdint>
-#include <memory>
 #include <string_view>
 
 #include "app/Texts.h"
 #include "shortcut/LinkNaming.h"
 #include "ui/ComPtr.h"
 #include "ui/Error.h"
+#include "ui/ErrorReport.h"
 #include "ui/ErrorText.h"
 #include "ui/WideText.h"
 
@@ -39,23 +39,10 @@ class ItemIdList {
   PIDLIST_ABSOLUTE list_ = nullptr;
 };
 
-struct LocalMemoryFree {
-  void operator()(char* memory) const noexcept { LocalFree(memory); }
-};
-
 // The system's own words for a failed COM call, or "OLE ｴﾗｰ %.8x" when it has none.
 std::string ComErrorText(HRESULT code) {
-  char* buffer = nullptr;
-  const DWORD length = FormatMessageA(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-  const std::unique_ptr<char, LocalMemoryFree> owner(buffer);
-  if (length != 0 && buffer != nullptr) {
-    std::string message = TrimSystemMessage(std::string_view(buffer, length));
-    if (!message.empty())
-      return message;
-  }
-  return OleErrorText(static_cast<std::uint32_t>(code));
+  std::string message = ui::SystemMessage(static_cast<DWORD>(code));
+  return message.empty() ? OleErrorText(static_cast<std::uint32_t>(code)) : message;
 }
 
 std::string SpecialFolderPath(int folderNumber) {

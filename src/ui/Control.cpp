@@ -43,6 +43,8 @@ void Control::CreateWindowNow() {
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), ApplicationInstance(), nullptr);
   if (!hwnd_)
     return;
+  // Deferral is about the first window only: a recreated parent makes this one again too.
+  deferred_ = false;
   SetPropA(hwnd_, kObjectProperty, this);
   SetWindowSubclass(hwnd_, &Control::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 

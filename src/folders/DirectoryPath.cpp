@@ -14,18 +14,6 @@ namespace velmora {
 
 namespace {
 
-std::string CurrentDirectory() {
-  std::string buffer;
-  DWORD length = GetCurrentDirectoryA(0, nullptr);
-  // Another thread may change the folder between the calls; a few rounds settle it.
-  for (int round = 0; round < 4 && length > buffer.size(); ++round) {
-    buffer.assign(length, '\0');
-    length = GetCurrentDirectoryA(length, buffer.data());
-  }
-  buffer.resize(length < buffer.size() ? length : 0);
-  return buffer;
-}
-
 [[noreturn]] void RaiseIoError(DWORD code) {
   throw Error(IoErrorText(code));
 }
@@ -120,6 +108,18 @@ std::string LowerForComparison(std::string text) {
 }
 
 }  // namespace
+
+std::string CurrentDirectory() {
+  std::string buffer;
+  DWORD length = GetCurrentDirectoryA(0, nullptr);
+  // Another thread may change the folder between the calls; a few rounds settle it.
+  for (int round = 0; round < 4 && length > buffer.size(); ++round) {
+    buffer.assign(length, '\0');
+    length = GetCurrentDirectoryA(length, buffer.data());
+  }
+  buffer.resize(length < buffer.size() ? length : 0);
+  return buffer;
+}
 
 std::string EnterDirectory(const std::string& path) {
   if (path.empty()) {

@@ -4,6 +4,9 @@
 
 namespace velmora {
 
+// The process's current directory as the system reports it, whatever its length.
+std::string CurrentDirectory();
+
 // Enters the folder a path names and returns the process's new current directory, as the
 // system reports it. A path whose last component names an existing file, or holds "*" or "?",
 // leads to the folder that holds it; a path without a drive is taken on the current drive, a

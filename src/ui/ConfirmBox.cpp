@@ -4,6 +4,7 @@
 #include <climits>
 #include <vector>
 
+#include "ui/Handles.h"
 #include "ui/WideText.h"
 
 namespace velmora {
@@ -81,33 +82,6 @@ class DialogTemplate {
   std::vector<WORD> words_;
 };
 
-// A window's device context with the window's font selected, both given back on destruction.
-class WindowDc {
- public:
-  WindowDc(HWND window, HFONT font) : window_(window), dc_(GetDC(window)) {
-    if (dc_ != nullptr && font != nullptr) {
-      oldFont_ = SelectObject(dc_, font);
-    }
-  }
-  ~WindowDc() {
-    if (dc_ != nullptr) {
-      if (oldFont_ != nullptr) {
-        SelectObject(dc_, oldFont_);
-      }
-      ReleaseDC(window_, dc_);
-    }
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-
-  HDC Get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-  HGDIOBJ oldFont_ = nullptr;
-};
-
 int TextWidth(HDC dc, const wchar_t* text) {
   SIZE size{};
   GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
@@ -117,11 +91,13 @@ int TextWidth(HDC dc, const wchar_t* text) {
 // Sizes the box to its text and centres it in the work area of the primary screen.
 void LayOut(HWND box, const std::wstring& text) {
   const HFONT font = reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0));
-  const WindowDc dc(box, font);
-  const int dpi = GetDeviceCaps(dc.Get(), LOGPIXELSY);
+  const ui::WindowDcScope windowDc(box);
+  const ui::SelectScope selectFont(windowDc.Dc(), font);
+  const HDC dc = windowDc.Dc();
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
   const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc.Get(), &metrics);
+  GetTextMetricsW(dc, &metrics);
 
   RECT work{};
   if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
@@ -140,15 +116,14 @@ void LayOut(HWND box, const std::wstring& text) {
   const int maxTextWidth = std::max(scaled(60), std::min(workWidth * 6 / 10, scaled(480)));
   RECT measured{0, 0, maxTextWidth, 0};
   if (!text.empty() && text.size() <= INT_MAX) {
-    DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &measured,
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
               kTextFormat | DT_CALCRECT);
   }
   const int textWidth = std::clamp(static_cast<int>(measured.right), 1, maxTextWidth);
   int textHeight = std::max(static_cast<int>(measured.bottom), static_cast<int>(metrics.tmHeight));
 
   const int buttonWidth =
-      std::max(scaled(75),
-               std::max(TextWidth(dc.Get(), kYesText), TextWidth(dc.Get(), kNoText)) + scaled(16));
+      std::max(scaled(75), std::max(TextWidth(dc, kYesText), TextWidth(dc, kNoText)) + scaled(16));
   const int buttonHeight = std::max(scaled(23), static_cast<int>(metrics.tmHeight) + scaled(8));
   const int buttonsWidth = 2 * buttonWidth + buttonSpacing;
 

@@ -75,6 +75,23 @@ class SelectScope {
   HGDIOBJ old_;
 };
 
+// A window's device context outside WM_PAINT (GetDC/ReleaseDC).
+class WindowDcScope {
+ public:
+  explicit WindowDcScope(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDcScope() {
+    if (dc_)
+      ReleaseDC(window_, dc_);
+  }
+  WindowDcScope(const WindowDcScope&) = delete;
+  WindowDcScope& operator=(const WindowDcScope&) = delete;
+  HDC Dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // BeginPaint/EndPaint for one WM_PAINT.
 class PaintScope {
  public:

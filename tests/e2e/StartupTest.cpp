@@ -2,6 +2,7 @@
 // hidden start and the layout's scaling.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "Driver.h"
@@ -167,45 +168,49 @@ int FocusAfter(const App& run, UINT key, int from) {
   return FocusedControl(run);
 }
 
-TEST(Keyboard, TabFollowsTheLayoutAndPassesOverReadOnlyAndDisabledControls) {
-  Sandbox sandbox;
-  ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
-  App run(sandbox);
-  ASSERT_NE(run.WaitForWindow(), nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return run.FocusId() == id::kButton1; }, 2000));
+// The bare window, started without a target, with the focus on its first control.
+class Keyboard : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(sandbox_.Ready());
+    sandbox_.WriteSettings(kNoOffer);
+    run_.emplace(sandbox_);
+    ASSERT_NE(run_->WaitForWindow(), nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return run_->FocusId() == id::kButton1; }, 2000));
+  }
+  void CloseWindow() {
+    run_->Click(id::kBitBtn2);
+    EXPECT_TRUE(run_->WaitForExit());
+  }
 
+  Sandbox sandbox_;
+  std::optional<App> run_;
+};
+
+TEST_F(Keyboard, TabFollowsTheLayoutAndPassesOverReadOnlyAndDisabledControls) {
   // Edit1 and Edit4 are read-only, the picker group and the create button are disabled.
   const int expected[] = {id::kEdit2,         id::kEdit3,     id::kRadioItem0,
                           id::kCheckBox1,     id::kComboBox1, id::kButton2,
                           id::kImageListBox1, id::kBitBtn2,   id::kButton1};
   int focus = id::kButton1;
   for (int next : expected) {
-    focus = FocusAfter(run, VK_TAB, focus);
+    focus = FocusAfter(*run_, VK_TAB, focus);
     EXPECT_EQ(focus, next);
   }
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  CloseWindow();
 }
 
-TEST(Keyboard, ArrowsMoveThroughTheDestinationsAndSelectThem) {
-  Sandbox sandbox;
-  ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
-  App run(sandbox);
-  ASSERT_NE(run.WaitForWindow(), nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return run.FocusId() == id::kButton1; }, 2000));
+TEST_F(Keyboard, ArrowsMoveThroughTheDestinationsAndSelectThem) {
   int focus = id::kButton1;
   for (int i = 0; i < 3; ++i)
-    focus = FocusAfter(run, VK_TAB, focus);
+    focus = FocusAfter(*run_, VK_TAB, focus);
   ASSERT_EQ(focus, id::kRadioItem0);
 
-  EXPECT_EQ(FocusAfter(run, VK_DOWN, focus), id::kRadioItem0 + 1);
-  EXPECT_TRUE(run.IsChecked(id::kRadioItem0 + 1));
-  EXPECT_FALSE(run.IsChecked(id::kRadioItem0));
-  run.Click(id::kBitBtn2);
-  ASSERT_TRUE(run.WaitForExit());
-  EXPECT_EQ(sandbox.Setting("ItemIndex").value_or(""), "1");
+  EXPECT_EQ(FocusAfter(*run_, VK_DOWN, focus), id::kRadioItem0 + 1);
+  EXPECT_TRUE(run_->IsChecked(id::kRadioItem0 + 1));
+  EXPECT_FALSE(run_->IsChecked(id::kRadioItem0));
+  CloseWindow();
+  EXPECT_EQ(sandbox_.Setting("ItemIndex").value_or(""), "1");
 }
 
 }  // namespace velmora::e2e

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/LeadBytes.h"
+#include "base/LeadBytes.h"
 
 namespace velmora {
 

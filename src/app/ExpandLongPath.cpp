@@ -7,30 +7,13 @@
 #include <iterator>
 #include <string_view>
 
-#include "app/PathRules.h"
-#include "ui/WideText.h"
+#include "base/KernelHandles.h"
+#include "base/PathRules.h"
+#include "base/WideText.h"
 
 namespace velmora {
 
 namespace {
-
-// One directory search, closed when the holder goes.
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  ~FindHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) {
-      FindClose(handle_);
-    }
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
 
 // Absolute form through the wide call, for paths the ANSI layer refuses because the input or
 // the result is longer than MAX_PATH. Empty when that fails too.
@@ -95,10 +78,10 @@ std::string ExpandLongPath(const std::string& path) {
     WIN32_FIND_DATAA found;
     const bool lookable =
         prefix.size() < MAX_PATH && !HasWildcard(std::string_view(full).substr(start, end - start));
-    const FindHandle search(lookable ? FindFirstFileA(prefix.c_str(), &found)
+    const UniqueFind search(lookable ? FindFirstFileA(prefix.c_str(), &found)
                                      : INVALID_HANDLE_VALUE);
     result += '\\';
-    if (!search.Valid()) {
+    if (!search) {
       result.append(full, start, std::string::npos);
       break;
     }

@@ -4,7 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/Main.h"
 #include "app/SettingsFile.h"
-#include "app/Texts.h"
+#include "base/Texts.h"
 
 namespace velmora {
 

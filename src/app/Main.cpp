@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "app/ControlIds.h"
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "resource.h"
 #include "ui/Application.h"
 #include "ui/ErrorReport.h"

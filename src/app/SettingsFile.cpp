@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "app/PathRules.h"
+#include "base/PathRules.h"
 #include "app/SettingValues.h"
-#include "app/Texts.h"
-#include "ui/Error.h"
+#include "base/Texts.h"
+#include "base/Error.h"
 
 namespace velmora {
 

@@ -1,10 +1,10 @@
 // The target: browse, drop and command line all end in SetTarget.
 #include "app/ExpandLongPath.h"
 #include "app/Main.h"
-#include "app/PathRules.h"
+#include "base/PathRules.h"
 #include "app/SettingsFile.h"
-#include "app/Texts.h"
-#include "ui/Error.h"
+#include "base/Texts.h"
+#include "base/Error.h"
 #include "ui/ErrorReport.h"
 
 namespace velmora {

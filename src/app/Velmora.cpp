@@ -3,13 +3,14 @@
 
 #include "app/ControlIds.h"
 #include "app/Main.h"
-#include "app/Texts.h"
+#include "base/Texts.h"
+#include "base/ComApartment.h"
 #include "ui/Application.h"
 #include "ui/ErrorReport.h"
 #include "ui/MessageLoop.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  const velmora::ui::ComApartment com;
+  const velmora::ComApartment com;
   velmora::ui::InitializeApplication(instance, velmora::text::kAppTitle);
   int exitCode = 0;
   {

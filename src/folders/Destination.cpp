@@ -1,6 +1,6 @@
 // The destination choice and the custom-folder picker.
 #include "app/Main.h"
-#include "app/PathRules.h"
+#include "base/PathRules.h"
 #include "app/SettingsFile.h"
 
 namespace velmora {

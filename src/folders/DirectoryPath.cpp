@@ -5,10 +5,10 @@
 #include <climits>
 #include <string_view>
 
-#include "app/LeadBytes.h"
-#include "app/PathRules.h"
+#include "base/LeadBytes.h"
+#include "base/PathRules.h"
 #include "folders/IoErrorText.h"
-#include "ui/Error.h"
+#include "base/Error.h"
 
 namespace velmora {
 

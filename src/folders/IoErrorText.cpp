@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/Texts.h"
-#include "ui/Error.h"
+#include "base/Texts.h"
+#include "base/Error.h"
 
 namespace velmora {
 

@@ -1,9 +1,9 @@
 // The create command: confirm, then write the shortcut and close.
 #include "app/Main.h"
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "shortcut/CreateRules.h"
 #include "ui/ConfirmBox.h"
-#include "ui/Error.h"
+#include "base/Error.h"
 
 namespace velmora {
 

@@ -2,8 +2,8 @@
 
 #include <iterator>
 
-#include "app/PathRules.h"
-#include "app/Texts.h"
+#include "base/PathRules.h"
+#include "base/Texts.h"
 
 namespace velmora {
 

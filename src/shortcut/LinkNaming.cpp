@@ -1,7 +1,7 @@
 #include "shortcut/LinkNaming.h"
 
-#include "app/PathRules.h"
-#include "app/Texts.h"
+#include "base/PathRules.h"
+#include "base/Texts.h"
 
 namespace velmora {
 

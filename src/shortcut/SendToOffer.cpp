@@ -3,7 +3,7 @@
 
 #include "app/Main.h"
 #include "app/SettingsFile.h"
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "ui/ConfirmBox.h"
 
 namespace velmora {

@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "shortcut/LinkNaming.h"
-#include "ui/ComPtr.h"
-#include "ui/Error.h"
+#include "base/ComPtr.h"
+#include "base/Error.h"
 #include "ui/ErrorReport.h"
-#include "ui/ErrorText.h"
-#include "ui/WideText.h"
+#include "base/ErrorText.h"
+#include "base/WideText.h"
 
 namespace velmora {
 namespace {

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <array>
 
-#include "app/LeadBytes.h"
+#include "base/LeadBytes.h"
 
 namespace velmora::ui {
 

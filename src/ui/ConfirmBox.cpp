@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ui/Handles.h"
-#include "ui/WideText.h"
+#include "base/WideText.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ui/Application.h"
-#include "ui/ErrorText.h"
+#include "base/ErrorText.h"
 
 namespace velmora::ui {
 

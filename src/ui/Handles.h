@@ -1,41 +1,13 @@
 #pragma once
-// Single-owner RAII wrappers for the Windows handles the program holds.
+// Owners of the window and drawing handles the program holds.
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
 #include <utility>
 
+#include "base/Unique.h"
+
 namespace velmora::ui {
-
-template <typename Handle, typename Deleter, Handle kNone = Handle{}>
-class Unique {
- public:
-  Unique() = default;
-  explicit Unique(Handle handle) : handle_(handle) {}
-  ~Unique() { Reset(); }
-  Unique(const Unique&) = delete;
-  Unique& operator=(const Unique&) = delete;
-  Unique(Unique&& other) noexcept : handle_(std::exchange(other.handle_, kNone)) {}
-  Unique& operator=(Unique&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      handle_ = std::exchange(other.handle_, kNone);
-    }
-    return *this;
-  }
-
-  Handle Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != kNone; }
-  void Reset(Handle handle = kNone) {
-    if (handle_ != kNone)
-      Deleter{}(handle_);
-    handle_ = handle;
-  }
-  Handle Release() { return std::exchange(handle_, kNone); }
-
- private:
-  Handle handle_ = kNone;
-};
 
 struct GdiObjectDeleter {
   void operator()(HGDIOBJ object) const { DeleteObject(object); }

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "app/LeadBytes.h"
+#include "base/LeadBytes.h"
 
 namespace velmora::ui {
 

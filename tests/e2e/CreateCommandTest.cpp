@@ -5,9 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "Driver.h"
-#include "E2eTexts.h"
+#include "TestTexts.h"
 #include "LinkFileReader.h"
 #include "app/ControlIds.h"
+#include "base/ComApartment.h"
 
 namespace velmora::e2e {
 namespace {
@@ -24,7 +25,7 @@ std::string Settings(int destination, int windowState, bool noSuffix) {
 }
 
 std::string Question(const std::string& name, const std::string& label) {
-  return "\"" + name + "\"" + e2e_text::kConfirmBeforeLabel + label + e2e_text::kConfirmAfterLabel;
+  return "\"" + name + "\"" + test_text::kConfirmBeforeLabel + label + test_text::kConfirmAfterLabel;
 }
 
 // Starts the program on a target and asks for the shortcut with Enter in the name field, as a
@@ -42,9 +43,9 @@ class CreateCommand : public ::testing::Test {
  protected:
   CreateCommand()
       : desktop_(SpecialFolder(CSIDL_DESKTOPDIRECTORY)),
-        desktopLink_(desktop_ + "\\" + e2e_text::kNotepadLink),
-        suffixedDesktopLink_(desktop_ + "\\" + e2e_text::kNotepadSuffixedLink),
-        target_(sandbox_ / e2e_text::kNotepadFile) {}
+        desktopLink_(desktop_ + "\\" + test_text::kNotepadLink),
+        suffixedDesktopLink_(desktop_ + "\\" + test_text::kNotepadSuffixedLink),
+        target_(sandbox_ / test_text::kNotepadFile) {}
 
   void SetUp() override {
     ASSERT_FALSE(desktop_.empty());
@@ -52,7 +53,7 @@ class CreateCommand : public ::testing::Test {
     MakeFile(target_, "text");
   }
 
-  const ComApartment com_;
+  const velmora::ComApartment com_;
   Sandbox sandbox_;
   const std::string desktop_;
   const FileCleanup desktopLink_;
@@ -65,7 +66,7 @@ TEST_F(CreateCommand, EnterAndYesWriteTheLinkOnTheDesktopAndEndTheProgram) {
   App run(sandbox_, Quoted(target_));
   const HWND box = AskWithEnter(run);
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(App::BoxText(box), e2e_text::kConfirmNotepadOnDesktop);
+  EXPECT_EQ(App::BoxText(box), test_text::kConfirmNotepadOnDesktop);
   EXPECT_FALSE(Exists(desktopLink_.Path()));
   ASSERT_TRUE(WaitUntil([&] { return run.FocusId() == IDYES; }, 3000)) << run.FocusId();
   run.PressKey(VK_RETURN);
@@ -134,11 +135,11 @@ TEST_F(CreateCommand, NoOrEscapeWritesNothingAndKeepsTheWindowOpen) {
 
 TEST_F(CreateCommand, SameDirectoryWritesNextToTheTarget) {
   sandbox_.WriteSettings(Settings(4, 0, true));
-  const FileCleanup besideTarget(sandbox_ / e2e_text::kNotepadLink);
+  const FileCleanup besideTarget(sandbox_ / test_text::kNotepadLink);
   App run(sandbox_, Quoted(target_));
   const HWND box = AskWithEnter(run);
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(App::BoxText(box), Question(e2e_text::kNotepad, sandbox_.Folder()));
+  EXPECT_EQ(App::BoxText(box), Question(test_text::kNotepad, sandbox_.Folder()));
   ASSERT_TRUE(App::Answer(box, IDYES));
   ASSERT_TRUE(run.WaitForExit());
   EXPECT_TRUE(Exists(besideTarget.Path()));
@@ -174,7 +175,7 @@ TEST_F(CreateCommand, ParametersAreQuotedOnlyWhenTheTargetPathHasABlank) {
     ASSERT_TRUE(App::Answer(box, IDYES));
     ASSERT_TRUE(run.WaitForExit());
   }
-  EXPECT_EQ(test::ReadThroughShell(sandbox_ / e2e_text::kNotepadLink).arguments, "a b");
+  EXPECT_EQ(test::ReadThroughShell(sandbox_ / test_text::kNotepadLink).arguments, "a b");
 }
 
 TEST_F(CreateCommand, MissingWindowStateIsReportedAndNothingIsWritten) {
@@ -185,7 +186,7 @@ TEST_F(CreateCommand, MissingWindowStateIsReportedAndNothingIsWritten) {
   ASSERT_TRUE(App::Answer(box, IDYES));
   const HWND error = run.WaitForErrorBox();
   ASSERT_NE(error, nullptr);
-  EXPECT_EQ(App::BoxText(error), e2e_text::kNoWindowStateReport);
+  EXPECT_EQ(App::BoxText(error), test_text::kNoWindowStateReport);
   ASSERT_TRUE(App::Answer(error, IDOK));
   EXPECT_TRUE(run.StaysOpen());
   EXPECT_FALSE(Exists(desktopLink_.Path()));
@@ -209,7 +210,7 @@ TEST_F(CreateCommand, SaveThatCannotBeDoneIsReportedAndTheWindowStaysOpen) {
     ASSERT_TRUE(App::Answer(box, IDYES));
     const HWND error = run.WaitForErrorBox();
     ASSERT_NE(error, nullptr);
-    EXPECT_EQ(App::BoxText(error), (sandbox_ / name) + ".lnk" + e2e_text::kCannotCreateReportTail);
+    EXPECT_EQ(App::BoxText(error), (sandbox_ / name) + ".lnk" + test_text::kCannotCreateReportTail);
     ASSERT_TRUE(App::Answer(error, IDOK));
     EXPECT_TRUE(run.StaysOpen());
     EXPECT_EQ(run.Text(id::kEdit2), name);

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "base/KernelHandles.h"
+
 namespace velmora::e2e {
 
 namespace {
@@ -99,41 +101,10 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-// One owner for a handle of the system, closed by `Closer` when it goes.
-template <typename Handle, typename Closer>
-class Owned {
- public:
-  explicit Owned(Handle handle) : handle_(handle) {}
-  ~Owned() {
-    if (Valid()) {
-      Closer{}(handle_);
-    }
-  }
-  Owned(const Owned&) = delete;
-  Owned& operator=(const Owned&) = delete;
-
-  Handle Get() const { return handle_; }
-  bool Valid() const { return Closer::Valid(handle_); }
-
- private:
-  Handle handle_;
-};
-
-struct FileCloser {
-  static bool Valid(HANDLE handle) { return handle != INVALID_HANDLE_VALUE && handle != nullptr; }
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-struct FindCloser {
-  static bool Valid(HANDLE handle) { return handle != INVALID_HANDLE_VALUE && handle != nullptr; }
-  void operator()(HANDLE handle) const { FindClose(handle); }
-};
 struct KeyCloser {
-  static bool Valid(HKEY key) { return key != nullptr; }
   void operator()(HKEY key) const { RegCloseKey(key); }
 };
-using FileHandle = Owned<HANDLE, FileCloser>;
-using FindHandle = Owned<HANDLE, FindCloser>;
-using RegistryKey = Owned<HKEY, KeyCloser>;
+using RegistryKey = Unique<HKEY, KeyCloser>;
 
 HKEY OpenKey(HKEY root, const std::string& subKey, REGSAM access, bool create) {
   HKEY key = nullptr;
@@ -168,89 +139,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
     Sleep(kPollMs);
   }
-}
-
-std::string TempFolder() {
-  char temp[MAX_PATH] = {};
-  const DWORD length = GetTempPathA(MAX_PATH, temp);
-  if (length == 0 || length >= MAX_PATH) {
-    return {};
-  }
-  char longTemp[MAX_PATH] = {};
-  const DWORD longLength = GetLongPathNameA(temp, longTemp, MAX_PATH);
-  std::string folder = longLength > 0 && longLength < MAX_PATH ? std::string(longTemp, longLength)
-                                                               : std::string(temp, length);
-  if (!folder.empty() && folder.back() == '\\') {
-    folder.pop_back();
-  }
-  return folder;
-}
-
-bool Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void MakeFolder(const std::string& path) {
-  CreateDirectoryA(path.c_str(), nullptr);
-}
-
-void MakeFile(const std::string& path, const std::string& contents) {
-  const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) {
-    return;
-  }
-  DWORD written = 0;
-  WriteFile(file.Get(), contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-}
-
-std::string ReadWholeFile(const std::string& path) {
-  const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, 0, nullptr));
-  if (!file.Valid()) {
-    return {};
-  }
-  std::string contents;
-  char chunk[4096];
-  DWORD read = 0;
-  while (ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0) {
-    contents.append(chunk, read);
-  }
-  return contents;
-}
-
-void RemoveTree(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
-    return;
-  }
-  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path.c_str());
-    return;
-  }
-  {
-    WIN32_FIND_DATAA entry;
-    const FindHandle search(FindFirstFileA((path + "\\*").c_str(), &entry));
-    if (search.Valid()) {
-      do {
-        const std::string name = entry.cFileName;
-        if (name != "." && name != "..") {
-          RemoveTree(path + "\\" + name);
-        }
-      } while (FindNextFileA(search.Get(), &entry));
-    }
-  }
-  RemoveDirectoryA(path.c_str());
-}
-
-std::string SpecialFolder(int csidl) {
-  char path[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathA(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
-                              path))) {
-    return {};
-  }
-  return path;
 }
 
 FileCleanup::FileCleanup(std::string path) : path_(std::move(path)) {
@@ -621,7 +509,7 @@ std::wstring App::WideTextOf(HWND window) {
 RegistryValue::RegistryValue(HKEY root, std::string subKey, std::string name, DWORD value)
     : root_(root), subKey_(std::move(subKey)), name_(std::move(name)) {
   const RegistryKey key(OpenKey(root_, subKey_, KEY_QUERY_VALUE | KEY_SET_VALUE, true));
-  if (!key.Valid()) {
+  if (!key) {
     return;
   }
   DWORD size = 0;
@@ -641,7 +529,7 @@ RegistryValue::~RegistryValue() {
     return;
   }
   const RegistryKey key(OpenKey(root_, subKey_, KEY_SET_VALUE, false));
-  if (!key.Valid()) {
+  if (!key) {
     return;
   }
   if (hadValue_) {

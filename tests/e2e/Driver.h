@@ -3,12 +3,13 @@
 // the program (so that its Velmora.ini is its own), and each run is one process of that copy,
 // watched and steered through its windows from this process.
 #include <windows.h>
-#include <objbase.h>
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "TestFiles.h"
 
 namespace velmora::e2e {
 
@@ -23,18 +24,14 @@ inline constexpr char kNoOffer[] = "[Window]\r\nStart=0\r\n";
 // Polls `condition` until it holds or `timeoutMs` has passed; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
-// The long form of the temporary folder, without its closing backslash.
-std::string TempFolder();
+using testing::Exists;
+using testing::MakeFile;
+using testing::MakeFolder;
+using testing::ReadWholeFile;
+using testing::RemoveTree;
+using testing::TempFolder;
 
-bool Exists(const std::string& path);
-void MakeFolder(const std::string& path);
-void MakeFile(const std::string& path, const std::string& contents = std::string());
-std::string ReadWholeFile(const std::string& path);
-void RemoveTree(const std::string& path);
-
-// A special folder of this process's user (the program runs as the same user in the same
-// prefix), such as CSIDL_DESKTOPDIRECTORY or CSIDL_SENDTO.
-std::string SpecialFolder(int csidl);
+using testing::SpecialFolder;
 
 // Deletes a file now and again when it goes, so that a test never leaves it behind.
 class FileCleanup {
@@ -157,22 +154,6 @@ class App {
   DWORD processId_ = 0;
   DWORD threadId_ = 0;
   HWND window_ = nullptr;
-};
-
-// COM on the calling thread, for reading links back through the shell.
-class ComApartment {
- public:
-  ComApartment() : initialized_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ComApartment() {
-    if (initialized_) {
-      CoUninitialize();
-    }
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool initialized_;
 };
 
 // Sets a DWORD registry value for the length of a test, putting back what was there before.

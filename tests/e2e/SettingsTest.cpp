@@ -5,9 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "Driver.h"
-#include "E2eTexts.h"
+#include "TestTexts.h"
 #include "LinkFileReader.h"
 #include "app/ControlIds.h"
+#include "base/ComApartment.h"
 
 namespace velmora::e2e {
 namespace {
@@ -83,14 +84,14 @@ TEST(Settings, HexadecimalDestinationsSelectTheirItem) {
 TEST(FirstStart, DeclinedOfferComesBeforeTheWindowWritesNoLinkAndIsNotMadeAgain) {
   const std::string sendTo = SpecialFolder(CSIDL_SENDTO);
   ASSERT_FALSE(sendTo.empty());
-  const FileCleanup link(sendTo + "\\" + e2e_text::kSendToLink);
+  const FileCleanup link(sendTo + "\\" + test_text::kSendToLink);
   Sandbox sandbox;
   ASSERT_TRUE(sandbox.Ready());
   {
     App run(sandbox);
     const HWND offer = run.WaitForConfirmBox();
     ASSERT_NE(offer, nullptr);
-    EXPECT_EQ(App::BoxText(offer), e2e_text::kSendToOffer);
+    EXPECT_EQ(App::BoxText(offer), test_text::kSendToOffer);
     EXPECT_EQ(run.VisibleWindow(), nullptr);
     ASSERT_TRUE(App::Answer(offer, IDNO));
     ASSERT_NE(run.WaitForWindow(), nullptr);
@@ -113,10 +114,10 @@ TEST(FirstStart, DeclinedOfferComesBeforeTheWindowWritesNoLinkAndIsNotMadeAgain)
 }
 
 TEST(FirstStart, AcceptedOfferPutsALinkToTheProgramIntoSendTo) {
-  const ComApartment com;
+  const velmora::ComApartment com;
   const std::string sendTo = SpecialFolder(CSIDL_SENDTO);
   ASSERT_FALSE(sendTo.empty());
-  const FileCleanup link(sendTo + "\\" + e2e_text::kSendToLink);
+  const FileCleanup link(sendTo + "\\" + test_text::kSendToLink);
   Sandbox sandbox;
   ASSERT_TRUE(sandbox.Ready());
   MakeFile(sandbox / "target.txt");
@@ -155,7 +156,7 @@ TEST(UnwritableSettings, EveryWriteIsReportedOnceAndNeitherTargetNorClosingIsSto
   // nothing to it.
   MakeFolder(sandbox.SettingsPath());
   MakeFile(sandbox / "target.txt");
-  const std::string report = sandbox.SettingsPath() + e2e_text::kCannotWriteReportTail;
+  const std::string report = sandbox.SettingsPath() + test_text::kCannotWriteReportTail;
   App run(sandbox, sandbox / "target.txt");
 
   // Nothing can be read, so the offer comes again; its "Start" write then fails.

@@ -1,4 +1,4 @@
-#include "app/LeadBytes.h"
+#include "base/LeadBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "app/PathRules.h"
+#include "base/PathRules.h"
 
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "UnitTexts.h"
-#include "app/LeadBytes.h"
+#include "base/LeadBytes.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <thread>
 
-#include "TestFolders.h"
+#include "TestFiles.h"
 
 namespace velmora {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "TestFolders.h"
-#include "ui/Error.h"
+#include "TestFiles.h"
+#include "base/Error.h"
 
 namespace velmora {
 namespace {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-#include "TestFolders.h"
+#include "TestFiles.h"
 
 namespace velmora {
 namespace {

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
-#include "TestFolders.h"
-#include "app/Texts.h"
-#include "ui/Error.h"
+#include "TestFiles.h"
+#include "base/Texts.h"
+#include "base/Error.h"
 
 namespace velmora {
 namespace {

@@ -14,9 +14,11 @@
 #include <vector>
 
 #include "LinkFileReader.h"
-#include "LinkTestTexts.h"
+#include "TestFiles.h"
+#include "TestTexts.h"
 #include "shortcut/ShortcutWriter.h"
-#include "ui/Error.h"
+#include "base/ComApartment.h"
+#include "base/Error.h"
 
 namespace velmora {
 namespace {
@@ -24,61 +26,15 @@ namespace {
 using test::ReadLinkFile;
 using test::ReadThroughShell;
 namespace tt = test_text;
+using testing::Exists;
+using testing::FolderEntries;
+using testing::MakeFile;
+using testing::ScratchFolder;
+using testing::SpecialFolder;
 
 constexpr int kDesktopFolder = 16;  // CSIDL_DESKTOPDIRECTORY
 constexpr int kSendToFolder = 9;    // CSIDL_SENDTO
 constexpr int kNoSuchFolder = 0xFFFF;
-
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  ~FindHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE)
-      FindClose(handle_);
-  }
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
-bool Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::vector<std::string> Entries(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  FindHandle find(FindFirstFileA((folder + "\\*").c_str(), &found));
-  if (find.Get() == INVALID_HANDLE_VALUE)
-    return names;
-  do {
-    const std::string name = found.cFileName;
-    if (name != "." && name != "..")
-      names.push_back(name);
-  } while (FindNextFileA(find.Get(), &found));
-  return names;
-}
-
-void RemoveTree(const std::string& folder) {
-  for (const std::string& name : Entries(folder)) {
-    const std::string path = folder + "\\" + name;
-    if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveTree(path);
-    } else {
-      DeleteFileA(path.c_str());
-    }
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  ASSERT_TRUE(out.flush()) << path;
-}
 
 std::uint64_t FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -87,45 +43,11 @@ std::uint64_t FileSize(const std::string& path) {
   return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-// The shell's path of a special folder, found another way than the writer's lookup.
-std::string KnownFolder(int folderNumber) {
-  char path[MAX_PATH + 1] = {};
-  if (FAILED(SHGetFolderPathA(nullptr, folderNumber, nullptr, SHGFP_TYPE_CURRENT, path)))
-    return {};
-  return path;
-}
-
 std::string ModulePath() {
   char path[MAX_PATH + 1] = {};
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
   return length == 0 || length >= MAX_PATH ? std::string() : std::string(path, length);
 }
-
-// A fresh folder of its own under the temporary folder, removed with everything in it.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    char temp[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathA(MAX_PATH, temp);
-    if (length == 0 || length >= MAX_PATH)
-      return;
-    static std::atomic<int> serial{0};
-    const std::string path = std::string(temp, length) + "VelmoraLinkTest-" +
-                             std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
-    if (CreateDirectoryA(path.c_str(), nullptr))
-      path_ = path;
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  ~ScratchFolder() {
-    if (!path_.empty())
-      RemoveTree(path_);
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 // The message of the Error that the writer raises, or "" when it raises none.
 std::string ErrorOf(const ShortcutRequest& request) {
@@ -140,18 +62,13 @@ std::string ErrorOf(const ShortcutRequest& request) {
 class ShortcutWriterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The program initialises COM for its window thread before it writes any link.
-    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
-    comInitialised_ = true;
     ASSERT_FALSE(Folder().empty());
     target_ = Folder() + "\\tool.exe";
-    WriteFileBytes(target_, "MZ");
+    MakeFile(target_, "MZ");
   }
   void TearDown() override {
     for (const std::string& path : outside_)
       DeleteFileA(path.c_str());
-    if (comInitialised_)
-      CoUninitialize();
   }
 
   const std::string& Folder() const { return scratch_.Path(); }
@@ -180,13 +97,14 @@ class ShortcutWriterTest : public ::testing::Test {
   std::string target_;
 
  private:
-  bool comInitialised_ = false;
-  ScratchFolder scratch_;
+  // The program initialises COM for its window thread before it writes any link.
+  const ComApartment com_;
+  ScratchFolder scratch_{"VelmoraLinkTest"};
   std::vector<std::string> outside_;
 };
 
 TEST_F(ShortcutWriterTest, DesktopLinkIsNamedWithOrWithoutTheSuffix) {
-  const std::string desktop = KnownFolder(kDesktopFolder);
+  const std::string desktop = SpecialFolder(kDesktopFolder);
   ASSERT_FALSE(desktop.empty());
   const std::string plain = Outside(desktop + "\\" + tt::kNotepad + ".lnk");
   const std::string suffixed = Outside(desktop + "\\" + tt::kNotepad + tt::kSuffixedLink);
@@ -269,7 +187,7 @@ TEST_F(ShortcutWriterTest, StoresTheShowCommandOfEachWindowState) {
 TEST_F(ShortcutWriterTest, WorkingDirectoryIsTheTargetsFolderWithItsBackslash) {
   const std::string soFolder = Folder() + "\\" + tt::kFolderEndingInSo;
   ASSERT_TRUE(CreateDirectoryA(soFolder.c_str(), nullptr));
-  WriteFileBytes(soFolder + "\\tool.exe", "MZ");
+  MakeFile(soFolder + "\\tool.exe", "MZ");
   const struct {
     std::string target;
     std::string workingDirectory;
@@ -305,7 +223,7 @@ TEST_F(ShortcutWriterTest, IconIndexOfAnEmptySelectionIsKept) {
 }
 
 TEST_F(ShortcutWriterTest, FirstStartLinkGoesIntoSendToWithoutIconOrArguments) {
-  const std::string sendTo = KnownFolder(kSendToFolder);
+  const std::string sendTo = SpecialFolder(kSendToFolder);
   ASSERT_FALSE(sendTo.empty());
   const std::string program = ModulePath();
   ASSERT_FALSE(program.empty());
@@ -335,7 +253,7 @@ TEST_F(ShortcutWriterTest, FirstStartLinkGoesIntoSendToWithoutIconOrArguments) {
 
 TEST_F(ShortcutWriterTest, OverwritesAFileOfTheSameName) {
   const std::string link = Folder() + "\\" + tt::kNotepad + ".lnk";
-  WriteFileBytes(link, std::string(65536, 'x'));
+  MakeFile(link, std::string(65536, 'x'));
 
   WriteShortcut(PickerRequest(tt::kNotepad));
 
@@ -385,7 +303,7 @@ TEST_F(ShortcutWriterTest, FailedSaveIsReportedAndWritesNothing) {
     EXPECT_EQ(ErrorOf(request), file + tt::kCannotCreate);
   }
   EXPECT_FALSE(Exists(missing));
-  EXPECT_EQ(Entries(Folder()), std::vector<std::string>{"tool.exe"});
+  EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{"tool.exe"});
 }
 
 TEST_F(ShortcutWriterTest, NameThatIsNoTextOfTheCodePageWritesNothing) {
@@ -395,7 +313,7 @@ TEST_F(ShortcutWriterTest, NameThatIsNoTextOfTheCodePageWritesNothing) {
   EXPECT_EQ(ErrorOf(request), tt::kNoDestinationFolder);
   request.shortcutName = std::string("abc\0def", 7);
   EXPECT_EQ(ErrorOf(request), Folder() + "\\abc" + tt::kCannotCreate);
-  EXPECT_EQ(Entries(Folder()), std::vector<std::string>{"tool.exe"});
+  EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{"tool.exe"});
 }
 
 TEST(ShortcutWriterWithoutCom, FailedCreationCarriesTheSystemsText) {
@@ -424,7 +342,7 @@ TEST(ShortcutWriterWithoutCom, FailedCreationCarriesTheSystemsText) {
   // Trimmed like every system message: no full stop, blank or line break at its end.
   const unsigned char last = static_cast<unsigned char>(message.back());
   EXPECT_TRUE(last > ' ' && last != '.') << message;
-  EXPECT_TRUE(Entries(scratch.Path()).empty());
+  EXPECT_TRUE(FolderEntries(scratch.Path()).empty());
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Error.h"
+#include "base/Error.h"
 #include "ui/ErrorReport.h"
 #include "ui/MessageLoop.h"
 #include "ui/RadioGroup.h"

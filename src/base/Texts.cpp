@@ -1,6 +1,6 @@
 // Compiled with the execution character set CP932: every literal here is stored as the system
 // code page's bytes. Keep standard headers out of this file.
-#include "app/Texts.h"
+#include "base/Texts.h"
 
 namespace velmora::text {
 

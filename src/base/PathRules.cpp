@@ -1,6 +1,6 @@
-#include "app/PathRules.h"
+#include "base/PathRules.h"
 
-#include "app/LeadBytes.h"
+#include "base/LeadBytes.h"
 
 namespace velmora {
 

@@ -1,25 +1,30 @@
 #pragma once
-// Japanese texts the whole-program tests expect, as the system code page's bytes (932), written
-// out here rather than taken from the program so that a wrong program text shows.
+// Japanese texts the Windows and whole-program tests expect, as the system code page's bytes
+// (932), written out here rather than taken from the program so that a wrong program text shows.
 
-namespace velmora::e2e_text {
+namespace velmora::test_text {
 
 extern const char kNotepad[];              // メモ帳
 extern const char kNotepadFile[];          // メモ帳.txt
 extern const char kNotepadLink[];          // メモ帳.lnk
 extern const char kNotepadSuffixedLink[];  // メモ帳へのショートカット.lnk
+extern const char kSuffixedLink[];         // へのショートカット.lnk
+extern const char kSendToName[];           // ショートカット作成
+extern const char kSendToLink[];           // ショートカット作成.lnk
+extern const char kFolderEndingInSo[];     // ソ, whose second byte is a backslash byte
+
 // The create command's question for the name メモ帳 and the desktop.
 extern const char kConfirmNotepadOnDesktop[];
 // The question for any name and label: "\"" name kConfirmBeforeLabel label kConfirmAfterLabel.
 extern const char kConfirmBeforeLabel[];
 extern const char kConfirmAfterLabel[];
-
 extern const char kSendToOffer[];
-extern const char kSendToLink[];  // ショートカット作成.lnk
 
-// Error reports as the box shows them, with the full stop the report appends.
+// Error messages, and reports as the box shows them with the full stop the report appends.
+extern const char kCannotCreate[];  // " を作成できません", after the file name
+extern const char kNoDestinationFolder[];
 extern const char kNoWindowStateReport[];
 extern const char kCannotCreateReportTail[];  // after the file's path
 extern const char kCannotWriteReportTail[];   // after the settings file's path
 
-}  // namespace velmora::e2e_text
+}  // namespace velmora::test_text

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/ComPtr.h"
+#include "base/ComPtr.h"
 
 namespace velmora::test {
 namespace {

@@ -1,10 +1,10 @@
-#include "ui/ErrorText.h"
+#include "base/ErrorText.h"
 
 #include <cstdio>
 
-#include "app/LeadBytes.h"
-#include "app/Texts.h"
-#include "ui/Error.h"
+#include "base/LeadBytes.h"
+#include "base/Texts.h"
+#include "base/Error.h"
 
 namespace velmora {
 

@@ -1,8 +1,6 @@
 #pragma once
 // The one owner of a COM interface reference: released when the owner goes, moved but never
 // copied, so that every way out of a function (an exception included) gives the reference back.
-#include <unknwn.h>
-
 #include <utility>
 
 namespace velmora {

@@ -55,7 +55,8 @@ TEST_F(ExpandLongPathTest, DriveLetterKeepsItsCaseAndRootsLoseTheirBackslash) {
   const std::string longPath = folder_ / "Long Folder Name";
   std::string lowerDrive = Upper(longPath);
   lowerDrive[0] = static_cast<char>(lowerDrive[0] - 'A' + 'a');
-  const std::string expected = std::string(1, lowerDrive[0]) + longPath.substr(1);
+  std::string expected = longPath;
+  expected[0] = lowerDrive[0];
   EXPECT_EQ(ExpandLongPath(lowerDrive), expected);
 
   EXPECT_EQ(ExpandLongPath("C:\\"), "C:");

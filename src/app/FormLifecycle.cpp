@@ -5,6 +5,7 @@
 #include "app/Main.h"
 #include "app/SettingsFile.h"
 #include "base/Texts.h"
+#include "folders/Destinations.h"
 
 namespace velmora {
 
@@ -14,12 +15,12 @@ void TForm1::FormCreate() {
     OfferSendToEntry();
   settings.WriteBool(text::kSection, text::kKeyStart, false);
 
-  const int destination = settings.ReadInteger(text::kSection, text::kKeyItemIndex, 0);
-  RadioGroup1.SetItemIndex(std::clamp(destination, -1, 5));
+  const int saved = settings.ReadInteger(text::kSection, text::kKeyItemIndex, 0);
+  RadioGroup1.SetItemIndex(std::clamp(saved, destination::kNone, destination::kAnyDirectory));
   CheckBox1.SetChecked(settings.ReadBool(text::kSection, text::kKeyStrFlag, true));
   const int windowState = settings.ReadInteger(text::kSection, text::kKeyWindowState, 0);
   ComboBox1.SetItemIndex(windowState >= 0 && windowState <= 2 ? windowState : -1);
-  if (RadioGroup1.ItemIndex() == 5)
+  if (RadioGroup1.ItemIndex() == destination::kAnyDirectory)
     EnableCustomFolder(true);
 }
 

@@ -1,7 +1,5 @@
 #include "app/Main.h"
 
-#include <exception>
-
 #include "app/ControlIds.h"
 #include "base/Texts.h"
 #include "resource.h"
@@ -28,16 +26,6 @@ std::vector<std::string> Items(const char* const* texts, size_t count) {
   return std::vector<std::string>(texts, texts + count);
 }
 
-// Runs a handler that is not called through a window message, with the same error report.
-template <typename Handler>
-void RunHandler(Handler&& handler) {
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    ui::ReportError(error.what());
-  }
-}
-
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 }  // namespace
 
@@ -62,7 +50,8 @@ TForm1::TForm1()
       Edit4(GroupBox1, id::kEdit4, {64, 16, 145, 20}, {.readOnly = true, .tabStop = false}),
       Button2(GroupBox1, id::kButton2, {64, 40, 145, 18}, text::kButton2),
       ImageListBox1(GroupBox1, id::kImageListBox1, {16, 64, 192, 64},
-                    LBS_NOTIFY | LBS_MULTICOLUMN | WS_HSCROLL | WS_TABSTOP),
+                    {"LISTBOX", LBS_NOTIFY | LBS_MULTICOLUMN | WS_HSCROLL | WS_TABSTOP,
+                     WS_EX_CLIENTEDGE}),
       GroupBox2(*this, id::kGroupBox2, {272, 160, 225, 145}, text::kGroupBox2),
       DriveComboBox1(GroupBox2, id::kDriveComboBox1, {16, 120, 192, 18}, {}, CBS_DROPDOWNLIST),
       DirectoryListBox1(GroupBox2, id::kDirectoryListBox1, {16, 16, 192, 97}),
@@ -96,13 +85,13 @@ void TForm1::Create() {
   };
   CreateForm("TForm1", kFormStyle, WS_EX_CONTROLPARENT, SIZE{513, 348},
              icon(GetSystemMetrics(SM_CXICON)), icon(GetSystemMetrics(SM_CXSMICON)));
-  RunHandler([this] { FormCreate(); });
+  ui::RunGuarded([this] { FormCreate(); });
 }
 
 void TForm1::Show() {
   CreateDeferredWindows();
   CenterOnScreen();
-  RunHandler([this] { FormShow(); });
+  ui::RunGuarded([this] { FormShow(); });
   // The first ShowWindow of a process follows the show state its starter asked for, which may
   // be hidden (the Send To entry is stored with show command 0): the window must show anyway.
   ShowWindow(Handle(), SW_SHOWNORMAL);
@@ -119,23 +108,8 @@ void TForm1::Close() {
 void TForm1::SaveAndDestroy() {
   // The settings are saved first; a save that fails is reported and the window closes anyway,
   // so a settings file that cannot be written never traps the user.
-  RunHandler([this] { FormClose(); });
+  ui::RunGuarded([this] { FormClose(); });
   DestroyWindow(Handle());
-}
-
-void TForm1::FocusControl(const ui::Control& control) {
-  focusOnActivate_ = control.Handle();
-  if (IsWindowVisible(Handle()) && GetActiveWindow() == Handle())
-    SetFocus(control.Handle());
-}
-
-void TForm1::RestoreFocus() {
-  HWND target = focusOnActivate_;
-  if (!target || !IsWindow(target) || !IsChild(Handle(), target) || !IsWindowEnabled(target)) {
-    target = GetNextDlgTabItem(Handle(), nullptr, FALSE);
-  }
-  if (target)
-    SetFocus(target);
 }
 
 LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -151,18 +125,6 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case DM_GETDEFID:
       return MAKELRESULT(id::kBitBtn1, DC_HASDEFID);
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(Handle(), focus))
-          focusOnActivate_ = focus;
-      } else {
-        RestoreFocus();
-      }
-      return 0;
-    case WM_SETFOCUS:
-      RestoreFocus();
-      return 0;
     default:
       return Form::OnMessage(message, wParam, lParam);
   }

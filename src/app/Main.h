@@ -47,11 +47,6 @@ class TForm1 : public ui::Form {
  private:
   void OfferSendToEntry();
   void SaveAndDestroy();
-  // Gives the focus to a control now, or when the window is next activated.
-  void FocusControl(const ui::Control& control);
-  void RestoreFocus();
-
-  HWND focusOnActivate_ = nullptr;
 
  public:
   // The controls, in tab order within each parent.

@@ -4,7 +4,6 @@
 #include "base/PathRules.h"
 #include "app/SettingsFile.h"
 #include "base/Texts.h"
-#include "base/Error.h"
 #include "ui/ErrorReport.h"
 
 namespace velmora {
@@ -14,12 +13,10 @@ void TForm1::SetTarget(const std::string& rawPath) {
   Edit1.SetText(path);
   const std::string folder = DirectoryOf(path);
   OpenDialog1.SetInitialDir(folder);
-  try {
+  // Remembering the folder is a convenience: the target itself is still taken in full.
+  ui::RunGuarded([&] {
     SettingsFile(SettingsPath()).WriteString(text::kSection, text::kKeyInitialDir, folder);
-  } catch (const Error& error) {
-    // Remembering the folder is a convenience: the target itself is still taken in full.
-    ui::ReportError(error.what());
-  }
+  });
   Edit2.SetText(ProposedName(path));
   Edit4.SetText("");
   FocusControl(Edit2);

@@ -2,11 +2,12 @@
 #include "app/Main.h"
 #include "base/PathRules.h"
 #include "app/SettingsFile.h"
+#include "folders/Destinations.h"
 
 namespace velmora {
 
 void TForm1::RadioGroup1Click() {
-  if (RadioGroup1.ItemIndex() == 5) {
+  if (RadioGroup1.ItemIndex() == destination::kAnyDirectory) {
     EnableCustomFolder(true);
     return;
   }

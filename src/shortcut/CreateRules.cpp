@@ -4,18 +4,19 @@
 
 #include "base/PathRules.h"
 #include "base/Texts.h"
+#include "folders/Destinations.h"
 
 namespace velmora {
 
 std::optional<std::string> DestinationLabel(int destinationIndex, std::string_view targetPath,
                                             std::string_view pickerDirectory) {
-  if (destinationIndex >= 0 && destinationIndex <= 3) {
+  if (destinationIndex >= destination::kDesktop && destinationIndex <= destination::kSendTo) {
     return std::string(text::kDestinations[destinationIndex]);
   }
-  if (destinationIndex == 4) {
+  if (destinationIndex == destination::kSameDirectory) {
     return DirectoryOf(targetPath);
   }
-  if (destinationIndex == 5) {
+  if (destinationIndex == destination::kAnyDirectory) {
     return std::string(pickerDirectory);
   }
   return std::nullopt;

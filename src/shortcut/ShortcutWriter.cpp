@@ -15,6 +15,7 @@
 #include "ui/ErrorReport.h"
 #include "base/ErrorText.h"
 #include "base/WideText.h"
+#include "folders/Destinations.h"
 
 namespace velmora {
 namespace {
@@ -89,7 +90,7 @@ void WriteShortcut(const ShortcutRequest& request) {
   }
 
   // The picker destinations never use the special folder, so its lookup must not stop them.
-  const bool intoPickerDirectory = request.destinationIndex == 4 || request.destinationIndex == 5;
+  const bool intoPickerDirectory = destination::IsPickerFolder(request.destinationIndex);
   const std::string folder =
       intoPickerDirectory ? request.pickerDirectory : SpecialFolderPath(request.folderNumber);
 

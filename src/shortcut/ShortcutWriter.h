@@ -11,7 +11,7 @@ struct ShortcutRequest {
   int folderNumber = 0;  // CSIDL of the special folder, looked up for destinations 0 to 3
   int showCommand = 0;   // SW_ value, stored unchanged
   bool addSuffix = false;
-  int destinationIndex = 0;     // 4 and 5 write into pickerDirectory
+  int destinationIndex = 0;     // the picker destinations write into pickerDirectory
   std::string pickerDirectory;  // the directory list's folder
   std::string iconFile;
   int iconIndex = 0;

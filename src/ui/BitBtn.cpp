@@ -15,36 +15,9 @@ BitBtn::BitBtn(Widget& parent, int id, Bounds bounds, std::string text, int glyp
       glyphResource_(glyphResource),
       isDefault_(isDefault) {}
 
-void BitBtn::LoadGlyph() {
-  UniqueBitmap bitmap(
-      static_cast<HBITMAP>(LoadImageA(ApplicationInstance(), MAKEINTRESOURCEA(glyphResource_),
-                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  if (!bitmap)
-    return;
-  BITMAP info{};
-  GetObjectA(bitmap.Get(), sizeof(info), &info);
-  COLORREF transparent = 0;
-  {
-    UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    SelectScope select(dc.Get(), bitmap.Get());
-    transparent = GetPixel(dc.Get(), 0, info.bmHeight - 1);
-  }
-  glyphs_.Reset(ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, 2, 0));
-  ImageList_AddMasked(glyphs_.Get(), bitmap.Get(), transparent);
-}
-
-bool BitBtn::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message == WM_DRAWITEM) {
-    Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-    result = TRUE;
-    return true;
-  }
-  return Button::OnReflected(message, wParam, lParam, result);
-}
-
-void BitBtn::Draw(const DRAWITEMSTRUCT& item) {
+bool BitBtn::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (!glyphs_)
-    LoadGlyph();
+    glyphs_.Load(ApplicationInstance(), MAKEINTRESOURCEA(glyphResource_), kGlyphSize);
   HDC dc = item.hDC;
   RECT face = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -68,9 +41,7 @@ void BitBtn::Draw(const DRAWITEMSTRUCT& item) {
   const int shift = pressed ? 1 : 0;
   int x = face.left + (face.right - face.left - contentWidth) / 2 + shift;
   const int glyphTop = face.top + (face.bottom - face.top - kGlyphSize) / 2 + shift;
-  if (glyphs_) {
-    ImageList_Draw(glyphs_.Get(), disabled ? 1 : 0, dc, x, glyphTop, ILD_TRANSPARENT);
-  }
+  glyphs_.Draw(dc, x, glyphTop, disabled ? 1 : 0);
   x += kGlyphSize + spacing;
 
   RECT textBox{x, face.top + shift, face.right, face.bottom + shift};
@@ -94,6 +65,7 @@ void BitBtn::Draw(const DRAWITEMSTRUCT& item) {
     InflateRect(&focus, -Scale(3), -Scale(3));
     DrawFocusRect(dc, &focus);
   }
+  return true;
 }
 
 }  // namespace velmora::ui

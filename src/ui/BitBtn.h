@@ -2,8 +2,8 @@
 // A push button with a 16 x 16 glyph beside its text. The glyph bitmap holds two images side by
 // side, the normal one and its grey twin for the disabled button; the colour of its bottom-left
 // pixel is drawn transparent.
-#include "ui/Handles.h"
 #include "ui/StdControls.h"
+#include "ui/TransparentBitmap.h"
 
 namespace velmora::ui {
 
@@ -12,15 +12,13 @@ class BitBtn : public Button {
   BitBtn(Widget& parent, int id, Bounds bounds, std::string text, int glyphResource,
          bool isDefault);
 
-  bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+ protected:
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
-  void Draw(const DRAWITEMSTRUCT& item);
-  void LoadGlyph();
-
   int glyphResource_;
   bool isDefault_;
-  UniqueImageList glyphs_;
+  TransparentBitmap glyphs_;
 };
 
 }  // namespace velmora::ui

@@ -34,11 +34,12 @@ Control* Control::FromHandle(HWND window) {
 void Control::CreateWindowNow() {
   if (hwnd_ || !parent_->Handle())
     return;
-  DWORD style = look_.style | WS_CHILD | WS_VISIBLE;
+  const ControlStyle look = CreationStyle();
+  DWORD style = look.style | WS_CHILD | WS_VISIBLE;
   if (!enabled_)
     style |= WS_DISABLED;
   hwnd_ = CreateWindowExA(
-      look_.exStyle, look_.className, text_.c_str(), style, Scale(bounds_.left), Scale(bounds_.top),
+      look.exStyle, look.className, text_.c_str(), style, Scale(bounds_.left), Scale(bounds_.top),
       Scale(bounds_.width), Scale(bounds_.height + ExtraCreationHeight()), parent_->Handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), ApplicationInstance(), nullptr);
   if (!hwnd_)
@@ -66,24 +67,30 @@ void Control::CreateWindowNow() {
 void Control::Recreate() {
   if (!hwnd_)
     return;
-  text_ = Text();
-  enabled_ = IsWindowEnabled(hwnd_) != FALSE;
   const bool hadFocus = GetFocus() == hwnd_;
+  // Children go with the old window and are created again with the new one.
+  SaveTreeState();
   HWND old = hwnd_;
   RemoveWindowSubclass(old, &Control::SubclassProc, kSubclassId);
   RemovePropA(old, kObjectProperty);
   hwnd_ = nullptr;
-  // Children go with the old window; they are created again with the new one.
-  for (Control* child : children_) {
-    if (child->hwnd_) {
-      child->text_ = child->Text();
-      child->enabled_ = IsWindowEnabled(child->hwnd_) != FALSE;
-    }
-  }
   DestroyWindow(old);
   CreateWindowNow();
   if (hadFocus && hwnd_)
     SetFocus(hwnd_);
+}
+
+void Control::SaveWindowState() {
+  text_ = Text();
+  enabled_ = IsWindowEnabled(hwnd_) != FALSE;
+}
+
+void Control::SaveTreeState() {
+  if (!hwnd_)
+    return;
+  SaveWindowState();
+  for (Control* child : children_)
+    child->SaveTreeState();
 }
 
 void Control::MoveToScale() {
@@ -94,7 +101,33 @@ void Control::MoveToScale() {
   MoveChildrenToScale();
 }
 
-bool Control::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool Control::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_COMMAND:
+      result = 0;
+      return OnCommand(HIWORD(wParam));
+    case WM_DRAWITEM:
+      result = TRUE;
+      return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_MEASUREITEM:
+      result = TRUE;
+      return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    default:
+      return ReflectColor(message, wParam, result);
+  }
+}
+
+bool Control::OnCommand(WORD) {
+  return false;
+}
+bool Control::OnDrawItem(const DRAWITEMSTRUCT&) {
+  return false;
+}
+bool Control::OnMeasureItem(MEASUREITEMSTRUCT&) {
+  return false;
+}
+
+bool Control::ReflectColor(UINT message, WPARAM wParam, LRESULT& result) {
   switch (message) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -110,6 +143,14 @@ bool Control::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) 
     default:
       return false;
   }
+}
+
+LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN && onKeyDown) {
+    const auto held = [](int key) { return GetKeyState(key) < 0; };
+    onKeyDown(static_cast<WORD>(wParam), {held(VK_SHIFT), held(VK_CONTROL), held(VK_MENU)});
+  }
+  return Widget::OnMessage(message, wParam, lParam);
 }
 
 LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

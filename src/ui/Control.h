@@ -2,6 +2,7 @@
 // A child control: a system control class (or one of ours) subclassed so that its messages
 // reach this object, with messages the parent receives for it reflected back here.
 #include <windows.h>
+#include <functional>
 #include <string>
 
 #include "ui/Window.h"
@@ -14,6 +15,16 @@ struct ControlStyle {
   DWORD exStyle = 0;
 };
 
+using Event = std::function<void()>;
+
+// The modifier keys held with a key.
+struct ShiftState {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+};
+using KeyEvent = std::function<void(WORD key, ShiftState shift)>;
+
 class Control : public Widget {
  public:
   Control(Widget& parent, int id, Bounds bounds, std::string text, ControlStyle look);
@@ -21,39 +32,60 @@ class Control : public Widget {
 
   int Id() const { return id_; }
   bool HasWindow() const { return hwnd_ != nullptr; }
-  const Bounds& Placement() const { return bounds_; }
 
   // Creates the window after the previous sibling in tab order, then its children.
   void CreateWindowNow();
-  // Replaces the window by a new one with the same object, text, enabled state and font.
+  // Replaces the window by a new one with the same object, children and tab place, carrying
+  // what the user left in the old one (text, enabled state, check mark, chosen item).
   void Recreate();
   // Windows created only when the form is first shown, after its creation handler.
   bool IsDeferred() const { return deferred_; }
   void SetDeferred(bool deferred) { deferred_ = deferred; }
-  void SetStyle(ControlStyle look) { look_ = look; }
 
   static Control* FromHandle(HWND window);
 
   // A message the parent received for this control; true when this control answered it.
-  virtual bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) override {
     return DefSubclassProc(hwnd_, message, wParam, lParam);
   }
   void MoveToScale();
 
+  // Raised by a key pressed while the control has the focus, before the control handles it.
+  KeyEvent onKeyDown;
+
  protected:
+  // The class and styles of the next window. A control whose styles follow its properties
+  // computes them here, and recreates its window when one of them changes.
+  virtual ControlStyle CreationStyle() const { return look_; }
   // Called after every creation of the window, recreation included.
   virtual void OnWindowCreated() {}
+  // Reads what the user changed in the window into this object before the window goes, so that
+  // OnWindowCreated can give it to the next one.
+  virtual void SaveWindowState();
   virtual int ExtraCreationHeight() const { return 0; }
+
+  // Notifications the parent hands back: a WM_COMMAND code, an owner-drawn item to draw or to
+  // measure. True when handled.
+  virtual bool OnCommand(WORD code);
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  virtual bool OnMeasureItem(MEASUREITEMSTRUCT& item);
+
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR self);
+  void SaveTreeState();
+  bool ReflectColor(UINT message, WPARAM wParam, LRESULT& result);
+
   int id_;
   Bounds bounds_;
   ControlStyle look_;
   bool deferred_ = false;
+
+  friend class Widget;
 };
 
 }  // namespace velmora::ui

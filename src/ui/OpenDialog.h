@@ -12,7 +12,6 @@ class OpenDialog {
   explicit OpenDialog(std::string filter) : filter_(std::move(filter)) {}
 
   void SetInitialDir(const std::string& folder) { initialDir_ = folder; }
-  const std::string& InitialDir() const { return initialDir_; }
   const std::string& FileName() const { return fileName_; }
 
   // Shows the dialog; true when the user chose a file (up to 259 characters).

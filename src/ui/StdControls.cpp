@@ -21,10 +21,6 @@ const char* RegisterPanelClass() {
   }
   return kPanelClass;
 }
-
-WORD NotificationCode(WPARAM wParam) {
-  return HIWORD(wParam);
-}
 }  // namespace
 
 Label::Label(Widget& parent, int id, Bounds bounds, std::string text)
@@ -42,27 +38,23 @@ void Edit::SetText(const std::string& text) {
     Control::SetText(text);
 }
 
-bool Edit::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message == WM_COMMAND && NotificationCode(wParam) == EN_CHANGE) {
-    if (onChange)
-      onChange();
-    result = 0;
-    return true;
-  }
-  return Control::OnReflected(message, wParam, lParam, result);
+bool Edit::OnCommand(WORD code) {
+  if (code != EN_CHANGE)
+    return false;
+  if (onChange)
+    onChange();
+  return true;
 }
 
 Button::Button(Widget& parent, int id, Bounds bounds, std::string text, DWORD style)
     : Control(parent, id, bounds, std::move(text), {"BUTTON", style | WS_TABSTOP}) {}
 
-bool Button::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message == WM_COMMAND && NotificationCode(wParam) == BN_CLICKED) {
-    if (onClick)
-      onClick();
-    result = 0;
-    return true;
-  }
-  return Control::OnReflected(message, wParam, lParam, result);
+bool Button::OnCommand(WORD code) {
+  if (code != BN_CLICKED)
+    return false;
+  if (onClick)
+    onClick();
+  return true;
 }
 
 CheckBox::CheckBox(Widget& parent, int id, Bounds bounds, std::string text)
@@ -82,6 +74,11 @@ void CheckBox::OnWindowCreated() {
   SetChecked(checked_);
 }
 
+void CheckBox::SaveWindowState() {
+  Button::SaveWindowState();
+  checked_ = Checked();
+}
+
 ComboBox::ComboBox(Widget& parent, int id, Bounds bounds, std::vector<std::string> items,
                    DWORD style)
     : Control(parent, id, bounds, "", {"COMBOBOX", style | WS_VSCROLL | WS_TABSTOP}),
@@ -97,6 +94,11 @@ void ComboBox::SetItemIndex(int index) {
   itemIndex_ = index;
   if (HasWindow())
     SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void ComboBox::SaveWindowState() {
+  Control::SaveWindowState();
+  itemIndex_ = ItemIndex();
 }
 
 void ComboBox::OnWindowCreated() {
@@ -169,13 +171,31 @@ LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 Picture::Picture(Widget& parent, int id, Bounds bounds)
     : Control(parent, id, bounds, "", {"STATIC", SS_ICON | SS_CENTERIMAGE}) {}
 
-ListBox::ListBox(Widget& parent, int id, Bounds bounds, DWORD style)
-    : Control(parent, id, bounds, "", {"LISTBOX", style, WS_EX_CLIENTEDGE}) {}
+ListBox::ListBox(Widget& parent, int id, Bounds bounds, ControlStyle look)
+    : Control(parent, id, bounds, "", look) {}
 
 int ListBox::ItemIndex() const {
   if (!HasWindow())
     return 0;
   return static_cast<int>(SendMessageA(Handle(), LB_GETCURSEL, 0, 0));
+}
+
+void ListBox::SetItemIndex(int index) {
+  if (HasWindow() && ItemIndex() != index)
+    SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int ListBox::Count() const {
+  return HasWindow() ? static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)) : 0;
+}
+
+bool ListBox::OnCommand(WORD code) {
+  const Event* event = code == LBN_SELCHANGE ? &onClick : code == LBN_DBLCLK ? &onDblClick : nullptr;
+  if (!event)
+    return false;
+  if (*event)
+    (*event)();
+  return true;
 }
 
 }  // namespace velmora::ui

@@ -8,8 +8,6 @@
 
 namespace velmora::ui {
 
-using Event = std::function<void()>;
-
 class Label : public Control {
  public:
   Label(Widget& parent, int id, Bounds bounds, std::string text);
@@ -26,7 +24,8 @@ class Edit : public Control {
   void SetText(const std::string& text);
   Event onChange;
 
-  bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+ protected:
+  bool OnCommand(WORD code) override;
 };
 
 class Button : public Control {
@@ -34,7 +33,8 @@ class Button : public Control {
   Button(Widget& parent, int id, Bounds bounds, std::string text, DWORD style = BS_PUSHBUTTON);
   Event onClick;
 
-  bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+ protected:
+  bool OnCommand(WORD code) override;
 };
 
 class CheckBox : public Button {
@@ -45,9 +45,10 @@ class CheckBox : public Button {
 
  protected:
   void OnWindowCreated() override;
+  void SaveWindowState() override;
 
  private:
-  bool checked_ = false;  // kept for the recreation of the window
+  bool checked_ = false;  // used while there is no window
 };
 
 class ComboBox : public Control {
@@ -58,11 +59,12 @@ class ComboBox : public Control {
 
  protected:
   void OnWindowCreated() override;
+  void SaveWindowState() override;
   int ExtraCreationHeight() const override { return 160; }  // the drop-down list
 
  private:
   std::vector<std::string> items_;
-  int itemIndex_ = -1;  // kept while there is no window
+  int itemIndex_ = -1;  // used while there is no window
 };
 
 // A framed group that holds controls of its own.
@@ -92,11 +94,21 @@ class Picture : public Control {
   Picture(Widget& parent, int id, Bounds bounds);
 };
 
+// A list box that reports the user's choices: a changed selection and a double-click.
 class ListBox : public Control {
  public:
-  ListBox(Widget& parent, int id, Bounds bounds, DWORD style);
+  ListBox(Widget& parent, int id, Bounds bounds, ControlStyle look);
   // The selected position, -1 for none; 0 while the list has no window yet.
   int ItemIndex() const;
+  // Selects an item (-1: none) without raising onClick, as the list box itself does not.
+  void SetItemIndex(int index);
+  int Count() const;
+
+  Event onClick;     // the user changed the selection
+  Event onDblClick;  // the user double-clicked an item
+
+ protected:
+  bool OnCommand(WORD code) override;
 };
 
 }  // namespace velmora::ui

@@ -1,7 +1,5 @@
 #include "ui/Window.h"
 
-#include <exception>
-
 #include "ui/Application.h"
 #include "ui/Control.h"
 #include "ui/ErrorReport.h"
@@ -11,12 +9,9 @@ namespace velmora::ui {
 LRESULT Widget::Guarded(Widget* widget, UINT message, WPARAM wParam, LPARAM lParam) {
   // Exceptions must not cross the system's window procedure: each handler's error is reported
   // here, also when that handler runs inside another one through a sent message.
-  try {
-    return widget->OnMessage(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    ReportError(error.what());
-  }
-  return 0;
+  LRESULT result = 0;
+  RunGuarded([&] { result = widget->OnMessage(message, wParam, lParam); });
+  return result;
 }
 
 LRESULT Widget::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -59,7 +54,7 @@ bool Widget::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     default:
       return false;
   }
-  return child && child->OnReflected(message, wParam, lParam, result);
+  return child && child->Reflect(message, wParam, lParam, result);
 }
 
 void Widget::SetFont(const FontSpec& font) {
@@ -79,6 +74,7 @@ void Widget::ApplyFontToTree() {
   if (hwnd_) {
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Font(), Dpi())), TRUE);
     InvalidateRect(hwnd_, nullptr, TRUE);
+    OnFontChanged();
   }
   for (Control* child : children_) {
     if (!child->font_)
@@ -186,7 +182,36 @@ void Form::CenterOnScreen() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::FocusControl(const Control& control) {
+  focusOnActivate_ = control.Handle();
+  if (IsWindowVisible(hwnd_) && GetActiveWindow() == hwnd_)
+    SetFocus(control.Handle());
+}
+
+void Form::RestoreFocus() {
+  HWND target = focusOnActivate_;
+  if (!target || !IsWindow(target) || !IsChild(hwnd_, target) || !IsWindowEnabled(target))
+    target = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+  if (target)
+    SetFocus(target);
+}
+
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ACTIVATE) {
+    // The focus leaves with the window and comes back to the same control, as in a dialog.
+    if (LOWORD(wParam) == WA_INACTIVE) {
+      HWND focus = GetFocus();
+      if (focus && IsChild(hwnd_, focus))
+        focusOnActivate_ = focus;
+    } else {
+      RestoreFocus();
+    }
+    return 0;
+  }
+  if (message == WM_SETFOCUS) {
+    RestoreFocus();
+    return 0;
+  }
   if (message == WM_DPICHANGED) {
     OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     return 0;

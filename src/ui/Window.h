@@ -53,6 +53,8 @@ class Widget {
   // This object's handling of its window's messages. Exceptions that leave it are shown by the
   // standard error report at the window-procedure boundary, and the program goes on.
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The window's font changed: its own, an inherited one, or one made for a new DPI.
+  virtual void OnFontChanged() {}
   // Hands the controls' notifications (WM_COMMAND, WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*)
   // back to the child control they concern.
   bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -90,14 +92,18 @@ class Form : public Widget {
                   HICON smallIcon);
   // Centres the window on the screen's work area.
   void CenterOnScreen();
+  // Gives the focus to a control now, or when the window is next activated.
+  void FocusControl(const Control& control);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnDpiChanged(int dpi, const RECT& suggested);
   void MoveFocus(HWND control);
+  void RestoreFocus();
 
   int dpi_ = 96;
+  HWND focusOnActivate_ = nullptr;
   FontCache fonts_;
 };
 

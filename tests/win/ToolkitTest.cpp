@@ -8,6 +8,7 @@
 
 #include "base/Error.h"
 #include "ui/ErrorReport.h"
+#include "ui/ImageList.h"
 #include "ui/MessageLoop.h"
 #include "ui/RadioGroup.h"
 #include "ui/StdControls.h"
@@ -46,9 +47,11 @@ class TestForm : public Form {
         group(*this, 203, {120, 10, 200, 120}, "Group"),
         inner(group, 204, {10, 20, 80, 24}, "Inner"),
         innerEdit(group, 205, {10, 60, 80, 20}, {}),
-        deferredList(*this, 206, {10, 150, 100, 60}, LBS_NOTIFY | WS_TABSTOP),
+        deferredList(*this, 206, {10, 150, 100, 60}, {"LISTBOX", LBS_NOTIFY | WS_TABSTOP}),
         defaultButton(*this, 207, {10, 220, 80, 24}, "Default"),
-        radios(*this, 208, {120, 140, 241, 145}, "Radios", {"a", "b", "c", "d", "e", "f"}, 2, 210) {
+        radios(*this, 208, {120, 140, 241, 145}, "Radios", {"a", "b", "c", "d", "e", "f"}, 2, 210),
+        check(group, 220, {10, 90, 80, 17}, "Check"),
+        combo(group, 221, {100, 90, 80, 20}, {"one", "two", "three"}, CBS_DROPDOWNLIST) {
     deferredList.SetDeferred(true);
   }
   void Build() {
@@ -65,6 +68,8 @@ class TestForm : public Form {
   ListBox deferredList;
   Button defaultButton;
   RadioGroup radios;
+  CheckBox check;
+  ComboBox combo;
 };
 
 RECT PlacementInParent(HWND child) {
@@ -151,6 +156,35 @@ TEST_F(Toolkit, RecreationKeepsObjectStateAndTabOrder) {
   form.inner.onClick = [&] { ++clicks; };
   SendMessageA(form.inner.Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Toolkit, RecreationKeepsWhatTheUserDidInTheWindows) {
+  // Through the windows only, as the user does it: the objects are not told.
+  SendMessageA(form.check.Handle(), BM_CLICK, 0, 0);
+  SendMessageA(form.combo.Handle(), CB_SETCURSEL, 2, 0);
+  SetWindowTextA(form.innerEdit.Handle(), "typed");
+  form.group.Recreate();
+  EXPECT_TRUE(form.check.Checked());
+  EXPECT_EQ(form.combo.ItemIndex(), 2);
+  EXPECT_EQ(form.innerEdit.Text(), "typed");
+
+  SendMessageA(form.check.Handle(), BM_CLICK, 0, 0);
+  form.group.Recreate();
+  EXPECT_FALSE(form.check.Checked());
+}
+
+TEST_F(Toolkit, KeyDownCarriesTheKeyAndTheShiftState) {
+  std::vector<std::pair<WORD, bool>> keys;
+  form.edit.onKeyDown = [&](WORD key, ShiftState shift) { keys.emplace_back(key, shift.shift); };
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  SendMessageA(form.edit.Handle(), WM_KEYDOWN, 'A', 0);
+  state[VK_SHIFT] = 0x80;
+  SetKeyboardState(state);
+  SendMessageA(form.edit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  state[VK_SHIFT] = 0;
+  SetKeyboardState(state);
+  EXPECT_EQ(keys, (std::vector<std::pair<WORD, bool>>{{'A', false}, {VK_RETURN, true}}));
 }
 
 TEST_F(Toolkit, ChildrenInheritTheParentFontUnlessTheyHaveTheirOwn) {
@@ -252,3 +286,38 @@ TEST_F(Toolkit, EnterRunsTheDefaultButtonInsteadOfTheFocusedEdit) {
 }
 
 }  // namespace
+
+namespace velmora::ui {
+namespace {
+
+struct CountingObserver : ImageListObserver {
+  void ImageListChanged(ImageList&) override { ++changes; }
+  void ImageListDestroyed(ImageList&) override { ++ends; }
+  int changes = 0;
+  int ends = 0;
+};
+
+TEST(ImageList, ObserversHearEachChangeOnceAndTheEndOfTheList) {
+  CountingObserver twice;
+  CountingObserver gone;
+  {
+    ImageList list(16, 16);
+    list.Subscribe(twice);
+    list.Subscribe(twice);
+    list.Subscribe(gone);
+    const HICON icon = LoadIconA(nullptr, IDI_APPLICATION);  // shared: not ours to destroy
+    EXPECT_EQ(list.AddIcon(icon), 0);
+    EXPECT_EQ(list.AddIcon(nullptr), -1);
+    EXPECT_EQ(list.Count(), 1);
+    list.Unsubscribe(gone);
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+  }
+  EXPECT_EQ(twice.changes, 2);
+  EXPECT_EQ(twice.ends, 1);
+  EXPECT_EQ(gone.changes, 1);
+  EXPECT_EQ(gone.ends, 0);
+}
+
+}  // namespace
+}  // namespace velmora::ui

@@ -57,11 +57,14 @@ std::string DirectoryOf(std::string_view path) {
   return std::string(path.substr(0, last + 1));
 }
 
+std::string FileNameOf(std::string_view path) {
+  const std::size_t separator = FindLastOf(path, "\\:");
+  return std::string(separator == npos ? path : path.substr(separator + 1));
+}
+
 std::string ProposedName(std::string_view path) {
   const std::size_t dot = FindLastOf(path, ".\\:");
-  const std::string_view stem = dot != npos && path[dot] == '.' ? path.substr(0, dot) : path;
-  const std::size_t separator = FindLastOf(stem, "\\:");
-  return std::string(separator == npos ? stem : stem.substr(separator + 1));
+  return FileNameOf(dot != npos && path[dot] == '.' ? path.substr(0, dot) : path);
 }
 
 }  // namespace velmora

@@ -16,6 +16,9 @@ std::size_t FindLastOf(std::string_view path, std::string_view chars);
 // C:\Dir, C:\File.txt gives C:\, File.txt gives an empty string.
 std::string DirectoryOf(std::string_view path);
 
+// The file-name part of a path: everything after its last backslash or colon, or the whole path.
+std::string FileNameOf(std::string_view path);
+
 // The shortcut name proposed for a target: its file-name part without the extension.
 std::string ProposedName(std::string_view path);
 

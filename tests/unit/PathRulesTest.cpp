@@ -96,6 +96,8 @@ TEST(PathRules, ProposedNameIsTheFileNameWithoutExtension) {
 }
 
 TEST(PathRules, ProposedNameOfDoubleByteNames) {
+  EXPECT_EQ(velmora::FileNameOf(ut::kSoFolderFile), "file.txt");
+  EXPECT_EQ(velmora::FileNameOf(ut::kDirSoName), ut::kSo);
   EXPECT_EQ(ProposedName(ut::kSoFolderFile), "file");
   EXPECT_EQ(ProposedName(ut::kDirSoName), ut::kSo);
   EXPECT_EQ(ProposedName(std::string(ut::kDirSoName) + ".txt"), ut::kSo);

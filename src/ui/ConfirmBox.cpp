@@ -161,16 +161,23 @@ void LayOut(HWND box, const std::wstring& text) {
                work.top + (workHeight - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// What the box is opened with.
+struct Question {
+  std::wstring text;
+  int defaultId;
+};
+
 INT_PTR CALLBACK ConfirmProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
-      const auto& text = *reinterpret_cast<const std::wstring*>(lParam);
-      SetDlgItemTextW(box, kConfirmTextId, text.c_str());
+      const auto& question = *reinterpret_cast<const Question*>(lParam);
+      SetDlgItemTextW(box, kConfirmTextId, question.text.c_str());
       // The system's shared icon: not ours to destroy.
       SendDlgItemMessageW(box, kConfirmIconId, STM_SETICON,
                           reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_QUESTION)), 0);
-      LayOut(box, text);
-      SetFocus(GetDlgItem(box, kConfirmYesId));
+      LayOut(box, question.text);
+      SendMessageW(box, DM_SETDEFID, static_cast<WPARAM>(question.defaultId), 0);
+      SetFocus(GetDlgItem(box, question.defaultId));
       return FALSE;  // the focus is set
     }
     case WM_COMMAND:
@@ -197,18 +204,22 @@ INT_PTR CALLBACK ConfirmProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-bool AskConfirmation(HWND owner, const std::string& text) {
+bool AskConfirmation(HWND owner, const std::string& text, DefaultAnswer defaultAnswer) {
+  const bool yesFirst = defaultAnswer == DefaultAnswer::kYes;
   DialogTemplate dialog(
       WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_SETFOREGROUND, kCaption,
       kFontPoints, kFontFace);
   dialog.AddItem(SS_ICON, kConfirmIconId, kStaticClass, L"");
   dialog.AddItem(kTextStyle, kConfirmTextId, kStaticClass, L"");
-  dialog.AddItem(BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kConfirmYesId, kButtonClass, kYesText);
-  dialog.AddItem(BS_PUSHBUTTON | WS_TABSTOP, kConfirmNoId, kButtonClass, kNoText);
+  dialog.AddItem((yesFirst ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | WS_GROUP,
+                 kConfirmYesId, kButtonClass, kYesText);
+  dialog.AddItem((yesFirst ? BS_PUSHBUTTON : BS_DEFPUSHBUTTON) | WS_TABSTOP, kConfirmNoId,
+                 kButtonClass, kNoText);
 
-  const std::wstring wide = ToWide(text).value_or(std::wstring());
+  const Question question{ToWide(text).value_or(std::wstring()),
+                          yesFirst ? kConfirmYesId : kConfirmNoId};
   const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.Get(), owner,
-                                                 ConfirmProc, reinterpret_cast<LPARAM>(&wide));
+                                                 ConfirmProc, reinterpret_cast<LPARAM>(&question));
   return answer == IDYES;
 }
 

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "base/LeadBytes.h"
+#include "base/PathRules.h"
 
 namespace velmora::ui {
 
@@ -24,6 +25,13 @@ std::string FilterForDialog(const std::string& filter) {
 // The dialog library is loaded when a dialog is first shown, not at every start of the program,
 // most of which never browse. It stays loaded for the life of the process.
 using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+// The folder of the running program, where the dialog opens when it is given no usable folder.
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, static_cast<DWORD>(std::size(path)));
+  return length == 0 || length >= std::size(path) ? std::string() : DirectoryOf(path);
+}
+
 GetOpenFileNameFunction DialogFunction() {
   static const GetOpenFileNameFunction function = [] {
     HMODULE library = LoadLibraryA("comdlg32.dll");
@@ -44,6 +52,9 @@ bool OpenDialog::Execute(HWND owner) {
   if (fileName_.size() < std::size(file))
     std::memcpy(file, fileName_.c_str(), fileName_.size());
 
+  // A folder longer than any path can be makes the dialog crash (from about 940 characters).
+  const std::string initialDir = initialDir_.size() < MAX_PATH ? initialDir_ : ProgramFolder();
+
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = owner;
@@ -51,7 +62,7 @@ bool OpenDialog::Execute(HWND owner) {
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = file;
   dialog.nMaxFile = static_cast<DWORD>(std::size(file));
-  dialog.lpstrInitialDir = initialDir_.empty() ? nullptr : initialDir_.c_str();
+  dialog.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
   dialog.Flags = OFN_HIDEREADONLY;
   if (!getOpenFileName(&dialog))
     return false;

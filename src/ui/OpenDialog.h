@@ -11,6 +11,8 @@ class OpenDialog {
   // filter: "name|pattern|name|pattern..." in the system code page.
   explicit OpenDialog(std::string filter) : filter_(std::move(filter)) {}
 
+  // A folder of MAX_PATH characters or more is not handed to the dialog: it opens in the
+  // program's folder instead.
   void SetInitialDir(const std::string& folder) { initialDir_ = folder; }
   const std::string& FileName() const { return fileName_; }
 

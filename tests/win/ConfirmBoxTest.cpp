@@ -30,7 +30,7 @@ struct Seen {
   bool controlsInside = false;
   bool glyphsPresent = false;
   bool hasIcon = false;
-  bool yesIsDefault = false, yesHasFocus = false;
+  int defaultId = 0, focusId = 0;
 };
 
 std::wstring ItemText(HWND box, int id) {
@@ -110,11 +110,10 @@ void Look(HWND box, DWORD thread, Seen& seen) {
   ReleaseDC(text, dc);
 
   const LRESULT defId = SendMessageW(box, DM_GETDEFID, 0, 0);
-  seen.yesIsDefault = HIWORD(defId) == DC_HASDEFID && LOWORD(defId) == kConfirmYesId;
+  seen.defaultId = HIWORD(defId) == DC_HASDEFID ? LOWORD(defId) : 0;
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  seen.yesHasFocus =
-      GetGUIThreadInfo(thread, &info) && info.hwndFocus == GetDlgItem(box, kConfirmYesId);
+  seen.focusId = GetGUIThreadInfo(thread, &info) ? GetDlgCtrlID(info.hwndFocus) : 0;
 }
 
 HWND Focused(DWORD thread) {
@@ -127,7 +126,8 @@ using Answer = std::function<void(HWND box, DWORD thread)>;
 
 // Shows the box on this thread; the helper waits for it, looks, answers and, should the box
 // ignore the answer, closes it so that the test does not hang.
-bool ShowAndAnswer(HWND owner, const std::string& text, const Answer& answer, Seen& seen) {
+bool ShowAndAnswer(HWND owner, const std::string& text, const Answer& answer, Seen& seen,
+                   DefaultAnswer defaultAnswer = DefaultAnswer::kYes) {
   const DWORD thread = GetCurrentThreadId();
   std::thread helper([&] {
     HWND box = nullptr;
@@ -151,7 +151,7 @@ bool ShowAndAnswer(HWND owner, const std::string& text, const Answer& answer, Se
       PostMessageW(box, WM_COMMAND, MAKEWPARAM(kConfirmNoId, BN_CLICKED), 0);
     }
   });
-  const bool result = AskConfirmation(owner, text);
+  const bool result = AskConfirmation(owner, text, defaultAnswer);
   helper.join();
   return result;
 }
@@ -194,10 +194,25 @@ TEST(ConfirmBoxTest, EnterChoosesTheDefaultYes) {
       nullptr, Acp(kMessage), [](HWND, DWORD thread) { PostKey(Focused(thread), VK_RETURN); },
       seen);
   ASSERT_TRUE(seen.found);
-  EXPECT_TRUE(seen.yesIsDefault);
-  EXPECT_TRUE(seen.yesHasFocus);
+  EXPECT_EQ(seen.defaultId, kConfirmYesId);
+  EXPECT_EQ(seen.focusId, kConfirmYesId);
   EXPECT_TRUE(seen.answered);
   EXPECT_TRUE(result);
+}
+
+TEST(ConfirmBoxTest, WithNoAsTheDefaultEnterAnswersNoAndYesStillNeedsItsButton) {
+  const Answer enter = [](HWND, DWORD thread) { PostKey(Focused(thread), VK_RETURN); };
+  Seen seen;
+  EXPECT_FALSE(ShowAndAnswer(nullptr, Acp(kMessage), enter, seen, DefaultAnswer::kNo));
+  ASSERT_TRUE(seen.found);
+  EXPECT_EQ(seen.defaultId, kConfirmNoId);
+  EXPECT_EQ(seen.focusId, kConfirmNoId);
+  EXPECT_TRUE(seen.answered);
+
+  Seen clicked;
+  EXPECT_TRUE(ShowAndAnswer(
+      nullptr, Acp(kMessage), [](HWND box, DWORD) { Click(box, kConfirmYesId); }, clicked,
+      DefaultAnswer::kNo));
 }
 
 TEST(ConfirmBoxTest, EveryOtherAnswerIsNo) {

@@ -2,8 +2,9 @@
 
 namespace velmora {
 
-EnterAction DecideEnter(bool focusOnPushButton, bool defaultButtonEnabled, bool shiftCtrlOrAlt) {
-  if (shiftCtrlOrAlt) {
+EnterAction DecideEnter(bool focusOnPushButton, bool defaultButtonEnabled, bool shiftCtrlOrAlt,
+                        bool listDroppedDown) {
+  if (shiftCtrlOrAlt || listDroppedDown) {
     return EnterAction::PassToControl;
   }
   if (focusOnPushButton) {

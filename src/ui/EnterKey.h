@@ -9,6 +9,9 @@ enum class EnterAction {
   PassToControl,       // an ordinary key for the focused control
 };
 
-EnterAction DecideEnter(bool focusOnPushButton, bool defaultButtonEnabled, bool shiftCtrlOrAlt);
+// `listDroppedDown`: the focus is in a combo box whose list is open, where Enter only chooses
+// the item and closes the list.
+EnterAction DecideEnter(bool focusOnPushButton, bool defaultButtonEnabled, bool shiftCtrlOrAlt,
+                        bool listDroppedDown);
 
 }  // namespace velmora

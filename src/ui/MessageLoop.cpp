@@ -7,13 +7,23 @@
 namespace velmora::ui {
 
 namespace {
-bool IsPushButton(HWND window) {
+bool IsOfClass(HWND window, const char* name) {
   char className[16] = {};
   GetClassNameA(window, className, static_cast<int>(std::size(className)));
-  if (lstrcmpiA(className, "BUTTON") != 0)
+  return lstrcmpiA(className, name) == 0;
+}
+
+bool IsPushButton(HWND window) {
+  if (!IsOfClass(window, "BUTTON"))
     return false;
   const LONG_PTR type = GetWindowLongPtrA(window, GWL_STYLE) & BS_TYPEMASK;
   return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
+}
+
+// The focus is in a combo box itself or in its edit field; whether that box's list is open.
+bool IsComboListOpen(HWND focus) {
+  HWND combo = IsOfClass(focus, "COMBOBOX") ? focus : GetParent(focus);
+  return combo && IsOfClass(combo, "COMBOBOX") && SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0);
 }
 
 bool ModifierDown() {
@@ -32,7 +42,9 @@ bool HandleEnter(const MSG& message, HWND form, int defaultButtonId) {
   HWND focus = message.hwnd;
   HWND defaultButton = GetDlgItem(form, defaultButtonId);
   const bool defaultEnabled = defaultButton && IsWindowEnabled(defaultButton);
-  switch (DecideEnter(IsPushButton(focus), defaultEnabled, ModifierDown())) {
+  const EnterAction action =
+      DecideEnter(IsPushButton(focus), defaultEnabled, ModifierDown(), IsComboListOpen(focus));
+  switch (action) {
     case EnterAction::PressFocusedButton:
       Press(focus);
       return true;

@@ -1,5 +1,7 @@
 #include "ui/StdControls.h"
 
+#include <algorithm>
+
 #include "ui/Application.h"
 #include "ui/Handles.h"
 
@@ -24,7 +26,31 @@ const char* RegisterPanelClass() {
 }  // namespace
 
 Label::Label(Widget& parent, int id, Bounds bounds, std::string text)
-    : Control(parent, id, bounds, std::move(text), {"STATIC", SS_LEFT | SS_NOPREFIX}) {}
+    : Control(parent, id, bounds, std::move(text), {"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX}) {}
+
+void Label::FitText() {
+  const std::string text = Text();
+  if (!HasWindow() || text.empty())
+    return;
+  RECT needed{};
+  {
+    const WindowDcScope dc(Handle());
+    const SelectScope font(dc.Dc(),
+                           reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+    DrawTextA(dc.Dc(), text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+  }
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const LONG wider = std::max(0L, needed.right - client.right);
+  const LONG taller = std::max(0L, needed.bottom - client.bottom);
+  if (wider == 0 && taller == 0)
+    return;
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left + wider,
+               window.bottom - window.top + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 Edit::Edit(Widget& parent, int id, Bounds bounds, Options options)
     : Control(parent, id, bounds, "",
@@ -36,6 +62,11 @@ Edit::Edit(Widget& parent, int id, Bounds bounds, Options options)
 void Edit::SetText(const std::string& text) {
   if (Text() != text)
     Control::SetText(text);
+}
+
+void Edit::SelectAll() {
+  if (HasWindow())
+    SendMessageA(Handle(), EM_SETSEL, 0, -1);
 }
 
 bool Edit::OnCommand(WORD code) {
@@ -87,6 +118,15 @@ ComboBox::ComboBox(Widget& parent, int id, Bounds bounds, std::vector<std::strin
 int ComboBox::ItemIndex() const {
   if (!HasWindow())
     return itemIndex_;
+  // Typing into the field clears the list's selection even when the text is an item's, and the
+  // list may hold a selection that the text no longer shows: the text decides.
+  if ((GetWindowLongPtrA(Handle(), GWL_STYLE) & CBS_DROPDOWNLIST) != CBS_DROPDOWNLIST) {
+    const std::string text = Text();
+    if (text.empty())
+      return -1;
+    return static_cast<int>(SendMessageA(Handle(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(text.c_str())));
+  }
   return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
 }
 

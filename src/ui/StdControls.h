@@ -8,9 +8,18 @@
 
 namespace velmora::ui {
 
+// A one-line label. It grows to the right and downwards when its font needs more room than the
+// layout gave it, so that no character is cut or wrapped out of sight.
 class Label : public Control {
  public:
   Label(Widget& parent, int id, Bounds bounds, std::string text);
+
+ protected:
+  void OnWindowCreated() override { FitText(); }
+  void OnFontChanged() override { FitText(); }
+
+ private:
+  void FitText();
 };
 
 class Edit : public Control {
@@ -22,6 +31,8 @@ class Edit : public Control {
   Edit(Widget& parent, int id, Bounds bounds, Options options);
   // Giving the edit the text it already holds changes nothing and raises no change event.
   void SetText(const std::string& text);
+  // Selects the whole text, so that what the user types next replaces it.
+  void SelectAll();
   Event onChange;
 
  protected:
@@ -54,6 +65,8 @@ class CheckBox : public Button {
 class ComboBox : public Control {
  public:
   ComboBox(Widget& parent, int id, Bounds bounds, std::vector<std::string> items, DWORD style);
+  // The selected item, -1 for none. In a box with an edit field it is the item whose text the
+  // field holds, also when the user typed it rather than chose it.
   int ItemIndex() const;
   void SetItemIndex(int index);
 

@@ -8,6 +8,7 @@
 
 #include "base/Error.h"
 #include "ui/ErrorReport.h"
+#include "ui/Handles.h"
 #include "ui/ImageList.h"
 #include "ui/MessageLoop.h"
 #include "ui/RadioGroup.h"
@@ -51,7 +52,9 @@ class TestForm : public Form {
         defaultButton(*this, 207, {10, 220, 80, 24}, "Default"),
         radios(*this, 208, {120, 140, 241, 145}, "Radios", {"a", "b", "c", "d", "e", "f"}, 2, 210),
         check(group, 220, {10, 90, 80, 17}, "Check"),
-        combo(group, 221, {100, 90, 80, 20}, {"one", "two", "three"}, CBS_DROPDOWNLIST) {
+        combo(group, 221, {100, 90, 80, 20}, {"one", "two", "three"}, CBS_DROPDOWNLIST),
+        editCombo(*this, 222, {100, 220, 80, 20}, {"one", "two", "three"}, CBS_DROPDOWN),
+        label(*this, 223, {10, 260, 20, 10}, "A label wider than its place") {
     deferredList.SetDeferred(true);
   }
   void Build() {
@@ -70,6 +73,8 @@ class TestForm : public Form {
   RadioGroup radios;
   CheckBox check;
   ComboBox combo;
+  ComboBox editCombo;
+  Label label;
 };
 
 RECT PlacementInParent(HWND child) {
@@ -248,6 +253,54 @@ TEST_F(Toolkit, RadioGroupRaisesClickOnlyForARealChange) {
   EXPECT_EQ(clicks, 2);
 }
 
+TEST_F(Toolkit, LabelGrowsToShowItsWholeTextAtEveryDpiWithoutMoving) {
+  const auto fits = [&] {
+    const HWND label = form.label.Handle();
+    SIZE text{};
+    {
+      const WindowDcScope dc(label);
+      const SelectScope font(dc.Dc(),
+                             reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+      const std::string caption = form.label.Text();
+      GetTextExtentPoint32A(dc.Dc(), caption.c_str(), static_cast<int>(caption.size()), &text);
+    }
+    RECT client{};
+    GetClientRect(label, &client);
+    return text.cx > 20 && text.cx <= client.right && text.cy <= client.bottom;
+  };
+  EXPECT_EQ(GetWindowLongPtrA(form.label.Handle(), GWL_STYLE) & SS_TYPEMASK, SS_LEFTNOWORDWRAP);
+  EXPECT_TRUE(fits());
+  EXPECT_EQ(PlacementInParent(form.label.Handle()).left, 10);
+
+  RECT suggested{0, 0, 600, 450};
+  SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_TRUE(fits());
+  const RECT placed = PlacementInParent(form.label.Handle());
+  EXPECT_EQ(placed.left, 15);
+  EXPECT_EQ(placed.top, 390);
+}
+
+TEST_F(Toolkit, TypedTextThatIsAnItemSelectsThatItem) {
+  const HWND edit = FindWindowExA(form.editCombo.Handle(), nullptr, "Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  const auto type = [edit](const std::string& text) {
+    for (char c : text)
+      SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+  };
+  form.editCombo.SetItemIndex(0);
+  EXPECT_EQ(form.editCombo.ItemIndex(), 0);
+  SendMessageA(edit, EM_SETSEL, 0, -1);
+  type("THREE");
+  EXPECT_EQ(form.editCombo.ItemIndex(), 2);
+  type("x");
+  EXPECT_EQ(form.editCombo.ItemIndex(), -1);
+  form.editCombo.Recreate();
+  EXPECT_EQ(form.editCombo.ItemIndex(), -1);
+  form.combo.SetItemIndex(1);
+  EXPECT_EQ(form.combo.ItemIndex(), 1);
+}
+
 TEST_F(Toolkit, RadioItemsFillColumnsFromTopToBottom) {
   const RECT first = PlacementInParent(GetDlgItem(form.radios.Handle(), 210));
   const RECT third = PlacementInParent(GetDlgItem(form.radios.Handle(), 212));
@@ -282,6 +335,27 @@ TEST_F(Toolkit, EnterRunsTheDefaultButtonInsteadOfTheFocusedEdit) {
 
   PressEnter(form.button.Handle(), form.Handle());
   EXPECT_EQ(buttons, 1);
+  EXPECT_EQ(defaults, 1);
+}
+
+TEST_F(Toolkit, EnterInAnOpenListChoosesTheItemAndNotTheDefaultButton) {
+  int defaults = 0;
+  form.defaultButton.onClick = [&] { ++defaults; };
+  ShowWindow(form.Handle(), SW_SHOWNORMAL);
+  for (ComboBox* combo : {&form.combo, &form.editCombo}) {
+    combo->SetItemIndex(0);
+    SetFocus(combo->Handle());
+    const HWND focus = GetFocus();
+    SendMessageA(combo->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(SendMessageA(combo->Handle(), CB_GETDROPPEDSTATE, 0, 0));
+    PostMessageA(focus, WM_KEYDOWN, VK_DOWN, 0x01500001);
+    PressEnter(focus, form.Handle());
+    EXPECT_EQ(defaults, 0);
+    EXPECT_FALSE(SendMessageA(combo->Handle(), CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(combo->ItemIndex(), 1);
+  }
+  // Closed, the list leaves Enter to the default button again.
+  PressEnter(GetFocus(), form.Handle());
   EXPECT_EQ(defaults, 1);
 }
 

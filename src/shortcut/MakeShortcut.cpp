@@ -1,12 +1,13 @@
 // The window's side of the shortcut writer: the four values it reads from the controls.
+#include "shortcut/MakeShortcut.h"
+
 #include "app/Main.h"
-#include "shortcut/ShortcutWriter.h"
 
 namespace velmora {
 
-void TForm1::MakeShortcut(const std::string& targetPath, const std::string& shortcutName,
-                          const std::string& arguments, int folderNumber, int showCommand,
-                          bool addSuffix) {
+ShortcutRequest WindowShortcutRequest(const TForm1& form, const std::string& targetPath,
+                                      const std::string& shortcutName, const std::string& arguments,
+                                      int folderNumber, int showCommand, bool addSuffix) {
   ShortcutRequest request;
   request.targetPath = targetPath;
   request.shortcutName = shortcutName;
@@ -14,11 +15,18 @@ void TForm1::MakeShortcut(const std::string& targetPath, const std::string& shor
   request.folderNumber = folderNumber;
   request.showCommand = showCommand;
   request.addSuffix = addSuffix;
-  request.destinationIndex = RadioGroup1.ItemIndex();
-  request.pickerDirectory = DirectoryListBox1.Directory();
-  request.iconFile = Edit4.Text();
-  request.iconIndex = ImageListBox1.ItemIndex();
-  WriteShortcut(request);
+  request.destinationIndex = form.RadioGroup1.ItemIndex();
+  request.pickerDirectory = form.DirectoryListBox1.Directory();
+  request.iconFile = form.Edit4.Text();
+  request.iconIndex = form.ImageListBox1.ItemIndex();
+  return request;
+}
+
+void TForm1::MakeShortcut(const std::string& targetPath, const std::string& shortcutName,
+                          const std::string& arguments, int folderNumber, int showCommand,
+                          bool addSuffix) {
+  WriteShortcut(WindowShortcutRequest(*this, targetPath, shortcutName, arguments, folderNumber,
+                                      showCommand, addSuffix));
 }
 
 }  // namespace velmora

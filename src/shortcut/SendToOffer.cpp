@@ -5,6 +5,7 @@
 #include "app/SettingsFile.h"
 #include "base/Texts.h"
 #include "ui/ConfirmBox.h"
+#include "ui/ErrorReport.h"
 
 namespace velmora {
 
@@ -12,8 +13,13 @@ void TForm1::OfferSendToEntry() {
   // Asked before the window is shown, so the box stands on its own.
   if (!AskConfirmation(nullptr, text::kSendToOffer))
     return;
-  // Show command 0: the shell starts the program hidden; the window shows itself anyway.
-  MakeShortcut(ExecutablePath(), text::kSendToName, "", CSIDL_SENDTO, SW_HIDE, false);
+  // A link that cannot be written is reported here, once, and the start goes on: the offer is
+  // marked done and the saved choices are restored, so that closing cannot overwrite them with
+  // the window's initial values. Show command 0: the shell starts the program hidden; the window
+  // shows itself anyway.
+  ui::RunGuarded([this] {
+    MakeShortcut(ExecutablePath(), text::kSendToName, "", CSIDL_SENDTO, SW_HIDE, false);
+  });
 }
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "base/Texts.h"
+#include "shortcut/ShortcutTexts.h"
 #include "shortcut/LinkNaming.h"
 #include "base/ComPtr.h"
 #include "base/Error.h"
@@ -67,8 +68,8 @@ std::string SpecialFolderPath(int folderNumber) {
 // would turn into some other file name, so they stop the write instead.
 std::wstring SaveName(const std::string& fileName) {
   std::optional<std::wstring> wide = ToWide(fileName, true);
-  if (fileName.empty() || !wide)
-    throw Error(text::kNoDestinationFolder);
+  if (!wide)
+    throw Error(FormatText(text::kNotCodePageText, fileName));
   return std::move(*wide);
 }
 
@@ -89,10 +90,7 @@ void WriteShortcut(const ShortcutRequest& request) {
     throw Error(text::kInterfaceNotSupported);
   }
 
-  // The picker destinations never use the special folder, so its lookup must not stop them.
-  const bool intoPickerDirectory = destination::IsPickerFolder(request.destinationIndex);
-  const std::string folder =
-      intoPickerDirectory ? request.pickerDirectory : SpecialFolderPath(request.folderNumber);
+  const std::string fileName = ShortcutFileName(request);
 
   // What the link object makes of these values is its own affair; a value it refuses shows
   // only in the link it saves.
@@ -103,13 +101,25 @@ void WriteShortcut(const ShortcutRequest& request) {
   link->SetShowCmd(request.showCommand);
   link->SetIconLocation(request.iconFile.c_str(), request.iconIndex);
 
-  const std::string fileName = LinkFileName(folder, request.shortcutName, request.addSuffix);
   const std::wstring saveName = SaveName(fileName);
   // A NUL would end the name early and save the link under another name. The message names the
   // file as far as any text of the system code page can show it.
   if (saveName.find(L'\0') != std::wstring::npos || file->Save(saveName.c_str(), FALSE) != S_OK) {
     throw Error(FormatText(text::kCannotCreate, fileName.c_str()));
   }
+}
+
+std::string ShortcutFileName(const ShortcutRequest& request) {
+  // The picker destinations never use the special folder, so its lookup must not stop them.
+  const std::string folder = destination::IsPickerFolder(request.destinationIndex)
+                                 ? request.pickerDirectory
+                                 : SpecialFolderPath(request.folderNumber);
+  return LinkFileName(folder, request.shortcutName, request.addSuffix);
+}
+
+bool IsExistingFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 }  // namespace velmora

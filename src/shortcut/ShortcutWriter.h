@@ -19,8 +19,16 @@ struct ShortcutRequest {
 
 // Raises Error with the system's message (or "OLE ｴﾗｰ %.8x") when the link object cannot be
 // created, "Interface はｻﾎﾟｰﾄされていません" when it refuses an interface, "ショートカットの作成先
-// フォルダが見つかりません" when the special folder cannot be found, and "<file> を作成できません"
-// when the save fails. Every COM reference and the item-ID list are released on every way out.
+// フォルダが見つかりません" when the special folder cannot be found, a message naming the file when
+// its name holds bytes that are no text of the code page, and "<file> を作成できません" when the
+// save fails. Every COM reference and the item-ID list are released on every way out.
 void WriteShortcut(const ShortcutRequest& request);
+
+// The full file name WriteShortcut saves the link under: the picker directory or the special
+// folder, then the name and its ending. Raises the folder error as WriteShortcut does.
+std::string ShortcutFileName(const ShortcutRequest& request);
+
+// Whether a file (not a folder) of that name exists, which a save would replace.
+bool IsExistingFile(const std::string& path);
 
 }  // namespace velmora

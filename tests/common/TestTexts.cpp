@@ -11,17 +11,30 @@ const char kSuffixedLink[] = "へのショートカット.lnk";
 const char kSendToName[] = "ショートカット作成";
 const char kSendToLink[] = "ショートカット作成.lnk";
 const char kFolderEndingInSo[] = "テストソ";
+const char kMaximised[] = "最大化";
+const char kFontFace[] = "ＭＳ Ｐゴシック";
 
 const char kConfirmNotepadOnDesktop[] =
     "\"メモ帳\"を「デスクトップ」に作成します。よろしいですか？";
 const char kConfirmBeforeLabel[] = "を「";
 const char kConfirmAfterLabel[] = "」に作成します。よろしいですか？";
 const char kSendToOffer[] = "「送る」にVelmoraのショートカットを作成してもよろしいですか？";
+const char kReplaceQuestionTail[] = " は既にあります。置き換えますか？";
 
 const char kCannotCreate[] = " を作成できません";
 const char kNoDestinationFolder[] = "ショートカットの作成先フォルダが見つかりません";
 const char kNoWindowStateReport[] = "実行時の大きさが選択されていません.";
 const char kCannotCreateReportTail[] = " を作成できません.";
 const char kCannotWriteReportTail[] = " に書き込めません.";
+const char kNotCodePageTextTail[] = " には、この環境の文字コードにない文字があります";
+const char kNameForbiddenReport[] =
+    "ショートカットファイル名には \\ / : * ? \" < > | と制御文字は使えません.";
+const char kNameEmptyReport[] = "ショートカットファイル名を入力してください.";
+const char kNameEndsInDotOrBlankReport[] =
+    "ショートカットファイル名の末尾にピリオドや空白は使えません.";
+const char kNameIsDeviceReportTail[] =
+    " はデバイスの名前なので、ショートカットファイル名に使えません.";
+const char kPathNotInCodePageReportTail[] =
+    " の名前には、この環境の文字コードで表せない文字があるため、使えません.";
 
 }  // namespace velmora::test_text

@@ -12,6 +12,8 @@ extern const char kSuffixedLink[];         // へのショートカット.lnk
 extern const char kSendToName[];           // ショートカット作成
 extern const char kSendToLink[];           // ショートカット作成.lnk
 extern const char kFolderEndingInSo[];     // ソ, whose second byte is a backslash byte
+extern const char kMaximised[];            // 最大化, the third window state
+extern const char kFontFace[];             // ＭＳ Ｐゴシック, the main window's font
 
 // The create command's question for the name メモ帳 and the desktop.
 extern const char kConfirmNotepadOnDesktop[];
@@ -19,6 +21,8 @@ extern const char kConfirmNotepadOnDesktop[];
 extern const char kConfirmBeforeLabel[];
 extern const char kConfirmAfterLabel[];
 extern const char kSendToOffer[];
+// The question before a link is replaced, after its file name.
+extern const char kReplaceQuestionTail[];
 
 // Error messages, and reports as the box shows them with the full stop the report appends.
 extern const char kCannotCreate[];  // " を作成できません", after the file name
@@ -26,5 +30,12 @@ extern const char kNoDestinationFolder[];
 extern const char kNoWindowStateReport[];
 extern const char kCannotCreateReportTail[];  // after the file's path
 extern const char kCannotWriteReportTail[];   // after the settings file's path
+extern const char kNotCodePageTextTail[];     // after a link's path: bytes that are no text
+// Names that are no plain file name, as reported.
+extern const char kNameForbiddenReport[];
+extern const char kNameEmptyReport[];
+extern const char kNameEndsInDotOrBlankReport[];
+extern const char kNameIsDeviceReportTail[];       // after the name
+extern const char kPathNotInCodePageReportTail[];  // after the path, "?" for what it lacks
 
 }  // namespace velmora::test_text

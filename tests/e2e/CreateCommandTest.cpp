@@ -196,27 +196,89 @@ TEST_F(CreateCommand, MissingWindowStateIsReportedAndNothingIsWritten) {
   EXPECT_EQ(sandbox_.Setting("WindowState"), "-1");
 }
 
-TEST_F(CreateCommand, SaveThatCannotBeDoneIsReportedAndTheWindowStaysOpen) {
+TEST_F(CreateCommand, NamesThatAreNoPlainFileNameAreRefusedBeforeTheQuestion) {
   sandbox_.WriteSettings(Settings(4, 0, true));
-  // A character the file system refuses, and a folder that does not exist.
-  for (const char* name : {"a?b", "No Such Folder\\memo"}) {
-    SCOPED_TRACE(name);
-    App run(sandbox_, Quoted(target_));
-    ASSERT_NE(run.WaitForWindow(), nullptr);
-    run.SetText(id::kEdit2, name);
-    const HWND box = AskWithEnter(run);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(App::BoxText(box), Question(name, sandbox_.Folder()));
-    ASSERT_TRUE(App::Answer(box, IDYES));
+  const std::vector<std::string> before = FolderEntries(sandbox_.Folder());
+  App run(sandbox_, Quoted(target_));
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  const struct {
+    const char* name;
+    std::string report;
+  } cases[] = {
+      {"..\\escaped", test_text::kNameForbiddenReport},
+      {"sub/x", test_text::kNameForbiddenReport},
+      {"x:y", test_text::kNameForbiddenReport},
+      {"", test_text::kNameEmptyReport},
+      {"memo.", test_text::kNameEndsInDotOrBlankReport},
+      {"NUL", std::string("NUL") + test_text::kNameIsDeviceReportTail},
+      {"com1.txt", std::string("com1.txt") + test_text::kNameIsDeviceReportTail},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    run.SetText(id::kEdit2, c.name);
+    run.Click(id::kBitBtn1);
     const HWND error = run.WaitForErrorBox();
     ASSERT_NE(error, nullptr);
-    EXPECT_EQ(App::BoxText(error), (sandbox_ / name) + ".lnk" + test_text::kCannotCreateReportTail);
+    EXPECT_EQ(App::BoxText(error), c.report);
     ASSERT_TRUE(App::Answer(error, IDOK));
-    EXPECT_TRUE(run.StaysOpen());
-    EXPECT_EQ(run.Text(id::kEdit2), name);
-    run.Click(id::kBitBtn2);
-    EXPECT_TRUE(run.WaitForExit());
+    EXPECT_TRUE(run.StaysOpen(300));
+    EXPECT_EQ(run.AnyBox(), nullptr);
+    EXPECT_EQ(run.Text(id::kEdit2), c.name);
+    EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) << run.FocusId();
   }
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_EQ(FolderEntries(sandbox_.Folder()), before);
+  EXPECT_FALSE(Exists(TempFolder() + "\\escaped.lnk"));
+}
+
+TEST_F(CreateCommand, AnExistingLinkIsReplacedOnlyAfterASecondYes) {
+  sandbox_.WriteSettings(Settings(4, 0, true));
+  const std::string link = sandbox_ / test_text::kNotepadLink;
+  MakeFile(link, "kept");
+  App run(sandbox_, Quoted(target_));
+  HWND box = AskWithEnter(run);
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(App::Answer(box, IDYES));
+  HWND replace = run.WaitForConfirmBox();
+  ASSERT_NE(replace, nullptr);
+  EXPECT_EQ(App::BoxText(replace),
+            std::string(test_text::kNotepadLink) + test_text::kReplaceQuestionTail);
+  // No is the default: Enter keeps the file.
+  ASSERT_TRUE(WaitUntil([&] { return run.FocusId() == IDNO; }, 3000)) << run.FocusId();
+  run.PressKey(VK_RETURN);
+  ASSERT_TRUE(
+      WaitUntil([&] { return !IsWindow(replace) || !IsWindowVisible(replace); }, kBoxTimeoutMs));
+  EXPECT_TRUE(run.StaysOpen());
+  EXPECT_EQ(ReadWholeFile(link), "kept");
+  EXPECT_EQ(App::TextOf(run.Window()), "Velmora");
+
+  run.Click(id::kBitBtn1);
+  box = run.WaitForConfirmBox();
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(App::Answer(box, IDYES));
+  replace = run.WaitForConfirmBox();
+  ASSERT_NE(replace, nullptr);
+  ASSERT_TRUE(App::Answer(replace, IDYES));
+  ASSERT_TRUE(run.WaitForExit());
+  EXPECT_EQ(test::ReadThroughShell(link).path, target_);
+}
+
+TEST_F(CreateCommand, AFolderOfTheLinksNameMakesTheSaveFailAndIsReported) {
+  sandbox_.WriteSettings(Settings(4, 0, true));
+  const std::string link = sandbox_ / test_text::kNotepadLink;
+  MakeFolder(link);
+  App run(sandbox_, Quoted(target_));
+  const HWND box = AskWithEnter(run);
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(App::Answer(box, IDYES));
+  const HWND error = run.WaitForErrorBox();
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(App::BoxText(error), link + test_text::kCannotCreateReportTail);
+  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_TRUE(run.StaysOpen());
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "base/KernelHandles.h"
+#include "base/WideText.h"
 
 namespace velmora::e2e {
 
@@ -142,11 +143,11 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 }
 
 FileCleanup::FileCleanup(std::string path) : path_(std::move(path)) {
-  DeleteFileA(path_.c_str());
+  RemoveTree(path_);
 }
 
 FileCleanup::~FileCleanup() {
-  DeleteFileA(path_.c_str());
+  RemoveTree(path_);
 }
 
 Sandbox::Sandbox() {
@@ -201,7 +202,7 @@ std::optional<std::string> Sandbox::Setting(const std::string& key) const {
 }
 
 App::App(const Sandbox& sandbox, const std::string& arguments)
-    : App(sandbox, LaunchOptions{arguments, std::nullopt, std::string()}) {}
+    : App(sandbox, LaunchOptions{arguments, std::nullopt, std::string(), std::wstring()}) {}
 
 App::App(const Sandbox& sandbox, const LaunchOptions& options) {
   const std::string program = sandbox.Executable();
@@ -209,17 +210,23 @@ App::App(const Sandbox& sandbox, const LaunchOptions& options) {
   if (!options.arguments.empty()) {
     commandLine += " " + options.arguments;
   }
-  STARTUPINFOA startup{};
+  std::wstring wideCommandLine = ToWide(commandLine).value_or(std::wstring());
+  if (!options.wideArguments.empty()) {
+    wideCommandLine += L" " + options.wideArguments;
+  }
+  const std::string current =
+      options.currentFolder.empty() ? sandbox.Folder() : options.currentFolder;
+  const std::wstring wideCurrent = ToWide(current).value_or(std::wstring());
+  STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   if (options.showWindow) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = *options.showWindow;
   }
-  const std::string current =
-      options.currentFolder.empty() ? sandbox.Folder() : options.currentFolder;
   PROCESS_INFORMATION started{};
-  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      current.c_str(), &startup, &started)) {
+  if (!CreateProcessW(ToWide(program).value_or(std::wstring()).c_str(), wideCommandLine.data(),
+                      nullptr, nullptr, FALSE, 0, nullptr, wideCurrent.c_str(), &startup,
+                      &started)) {
     return;
   }
   CloseHandle(started.hThread);
@@ -380,6 +387,27 @@ void App::PressAltKey(char letter) const {
 }
 
 bool App::Drop(const std::vector<std::string>& paths) const {
+  std::string names;
+  for (const std::string& path : paths) {
+    names += path;
+    names += '\0';
+  }
+  return PostDrop(names + '\0', false);
+}
+
+bool App::Drop(const std::vector<std::wstring>& paths) const {
+  std::wstring names;
+  for (const std::wstring& path : paths) {
+    names += path;
+    names += L'\0';
+  }
+  names += L'\0';
+  return PostDrop(
+      std::string(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t)),
+      true);
+}
+
+bool App::PostDrop(const std::string& names, bool wide) const {
   // A drop handle is a fixed global block, whose handle is its address: a block written into
   // the program's memory is what the shell would hand it.
   std::string block(sizeof(DROPFILES), '\0');
@@ -387,13 +415,9 @@ bool App::Drop(const std::vector<std::string>& paths) const {
   header.pFiles = sizeof(DROPFILES);
   header.pt = POINT{20, 20};
   header.fNC = FALSE;
-  header.fWide = FALSE;
+  header.fWide = wide ? TRUE : FALSE;
   std::memcpy(block.data(), &header, sizeof(header));
-  for (const std::string& path : paths) {
-    block += path;
-    block += '\0';
-  }
-  block += '\0';
+  block += names;
   void* remote =
       VirtualAllocEx(process_, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   if (remote == nullptr) {

@@ -25,6 +25,7 @@ inline constexpr char kNoOffer[] = "[Window]\r\nStart=0\r\n";
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
 using testing::Exists;
+using testing::FolderEntries;
 using testing::MakeFile;
 using testing::MakeFolder;
 using testing::ReadWholeFile;
@@ -33,7 +34,8 @@ using testing::TempFolder;
 
 using testing::SpecialFolder;
 
-// Deletes a file now and again when it goes, so that a test never leaves it behind.
+// Deletes a file (or a folder with everything in it) now and again when it goes, so that a test
+// never leaves it behind.
 class FileCleanup {
  public:
   explicit FileCleanup(std::string path);
@@ -82,6 +84,8 @@ struct LaunchOptions {
   std::optional<WORD> showWindow;
   // The process's current folder; the sandbox's folder when empty.
   std::string currentFolder;
+  // Appended after `arguments`: names that the system code page cannot hold.
+  std::wstring wideArguments;
 };
 
 // One run of the sandbox's program. The process is ended when this goes, should it still run.
@@ -126,8 +130,10 @@ class App {
   void PressKey(UINT virtualKey) const;
   // Alt with a letter, as the system delivers it to the focused control.
   void PressAltKey(char letter) const;
-  // Drops files from the shell's side: the first is the one the program takes.
+  // Drops files from the shell's side: the first is the one the program takes. The wide form
+  // drops names as the shell does, in UTF-16.
   bool Drop(const std::vector<std::string>& paths) const;
+  bool Drop(const std::vector<std::wstring>& paths) const;
 
   // The program's modal boxes, top-level dialogs ("#32770") of this process.
   HWND WaitForConfirmBox(DWORD timeoutMs = kBoxTimeoutMs) const;
@@ -148,6 +154,8 @@ class App {
 
  private:
   HWND FindTopLevel(const std::function<bool(HWND)>& match) const;
+  // Posts WM_DROPFILES with a DROPFILES block of the given names, written into the program.
+  bool PostDrop(const std::string& names, bool wide) const;
   HWND WaitForBox(const std::function<bool(HWND)>& match, DWORD timeoutMs) const;
 
   HANDLE process_ = nullptr;

@@ -149,6 +149,37 @@ TEST(FirstStart, AcceptedOfferPutsALinkToTheProgramIntoSendTo) {
   EXPECT_EQ(shell.iconIndex, 0);
 }
 
+TEST(FirstStart, SendToLinkThatCannotBeSavedIsReportedAndTheSavedChoicesAreRestoredAndKept) {
+  const std::string sendTo = SpecialFolder(CSIDL_SENDTO);
+  ASSERT_FALSE(sendTo.empty());
+  // A folder of the link's name: the save cannot replace it.
+  const FileCleanup blocker(sendTo + "\\" + test_text::kSendToLink);
+  MakeFolder(blocker.Path());
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings("[Window]\r\nItemIndex=4\r\nStrFlag=0\r\nWindowState=2\r\n");
+  {
+    App run(sandbox);
+    const HWND offer = run.WaitForConfirmBox();
+    ASSERT_NE(offer, nullptr);
+    ASSERT_TRUE(App::Answer(offer, IDYES));
+    const HWND error = run.WaitForErrorBox();
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(App::BoxText(error), blocker.Path() + test_text::kCannotCreateReportTail);
+    ASSERT_TRUE(App::Answer(error, IDOK));
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    EXPECT_EQ(run.AnyBox(), nullptr);
+    EXPECT_EQ(sandbox.Setting("Start"), "0");
+    EXPECT_EQ(CheckedDestination(run), 4);
+    EXPECT_FALSE(run.IsChecked(id::kCheckBox1));
+    EXPECT_EQ(run.ComboSelection(id::kComboBox1), 2);
+    CloseAndWait(run);
+  }
+  EXPECT_EQ(sandbox.Setting("ItemIndex"), "4");
+  EXPECT_EQ(sandbox.Setting("StrFlag"), "0");
+  EXPECT_EQ(sandbox.Setting("WindowState"), "2");
+}
+
 TEST(UnwritableSettings, EveryWriteIsReportedOnceAndNeitherTargetNorClosingIsStopped) {
   Sandbox sandbox;
   ASSERT_TRUE(sandbox.Ready());

@@ -3,6 +3,7 @@
 namespace velmora::unit_text {
 
 const char kSo[] = "ソ";
+const char kPo[] = "ポ";
 const char kSoFolderFile[] = "C:\\ソ\\file.txt";
 const char kSoFolder[] = "C:\\ソ";
 const char kSoFolderWithSlash[] = "C:\\ソ\\";

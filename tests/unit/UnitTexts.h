@@ -5,6 +5,7 @@
 namespace velmora::unit_text {
 
 extern const char kSo[];  // ソ: its second byte is 0x5C, the backslash code
+extern const char kPo[];  // ポ: its second byte is 0x7C, the bar code
 extern const char kSoFolderFile[];
 extern const char kSoFolder[];
 extern const char kSoFolderWithSlash[];

@@ -262,6 +262,24 @@ TEST_F(ShortcutWriterTest, OverwritesAFileOfTheSameName) {
   EXPECT_EQ(ReadThroughShell(link).path, target_);
 }
 
+TEST_F(ShortcutWriterTest, FileNameIsKnownBeforeTheWriteAndOnlyAFileCountsAsExisting) {
+  ShortcutRequest request = PickerRequest(tt::kNotepad);
+  request.addSuffix = true;
+  const std::string link = Folder() + "\\" + tt::kNotepad + tt::kSuffixedLink;
+  EXPECT_EQ(ShortcutFileName(request), link);
+  EXPECT_FALSE(IsExistingFile(link));
+  WriteShortcut(request);
+  EXPECT_TRUE(IsExistingFile(link));
+  EXPECT_FALSE(IsExistingFile(Folder()));
+
+  request.destinationIndex = 0;
+  request.folderNumber = kDesktopFolder;
+  EXPECT_EQ(ShortcutFileName(request),
+            SpecialFolder(kDesktopFolder) + "\\" + tt::kNotepad + tt::kSuffixedLink);
+  request.folderNumber = kNoSuchFolder;
+  EXPECT_THROW(ShortcutFileName(request), Error);
+}
+
 TEST_F(ShortcutWriterTest, PickerDestinationsNeverLookUpTheSpecialFolder) {
   for (const int destination : {4, 5}) {
     SCOPED_TRACE(destination);
@@ -310,7 +328,7 @@ TEST_F(ShortcutWriterTest, NameThatIsNoTextOfTheCodePageWritesNothing) {
   // A lead byte with nothing to pair with would turn into some other character of some other
   // file name.
   ShortcutRequest request = PickerRequest("abc\x83");
-  EXPECT_EQ(ErrorOf(request), tt::kNoDestinationFolder);
+  EXPECT_EQ(ErrorOf(request), Folder() + "\\abc\x83.lnk" + tt::kNotCodePageTextTail);
   request.shortcutName = std::string("abc\0def", 7);
   EXPECT_EQ(ErrorOf(request), Folder() + "\\abc" + tt::kCannotCreate);
   EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{"tool.exe"});

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <type_traits>
 #include <utility>
 
 #include "base/LeadBytes.h"
@@ -8,26 +9,29 @@ namespace velmora {
 
 namespace {
 
-bool IsBlank(char byte) {
-  return static_cast<unsigned char>(byte) <= ' ';
+template <typename Char>
+bool IsBlank(Char character) {
+  return static_cast<std::make_unsigned_t<Char>>(character) <= ' ';
 }
 
-}  // namespace
-
-std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
-  // The command line is a C string: nothing after a zero byte belongs to it.
-  commandLine = commandLine.substr(0, commandLine.find('\0'));
-  const LeadBytes& lead = LeadBytes::Active();
+// `charLength(text, pos)` is the length of the character that starts at pos: a double-byte
+// character is taken whole, so that its second byte is never read as a blank or a quote.
+template <typename Char, typename CharLength>
+std::vector<std::basic_string<Char>> Split(std::basic_string_view<Char> commandLine,
+                                           CharLength charLength) {
+  // The command line is a C string: nothing after a zero belongs to it.
+  commandLine = commandLine.substr(0, commandLine.find(Char{0}));
   const std::size_t size = commandLine.size();
+  const Char quote = '"';
 
-  std::vector<std::string> arguments;
+  std::vector<std::basic_string<Char>> arguments;
   std::size_t pos = 0;
   for (;;) {
     for (;;) {
       while (pos < size && IsBlank(commandLine[pos])) {
         ++pos;
       }
-      if (size - pos >= 2 && commandLine[pos] == '"' && commandLine[pos + 1] == '"') {
+      if (size - pos >= 2 && commandLine[pos] == quote && commandLine[pos + 1] == quote) {
         pos += 2;
       } else {
         break;
@@ -37,17 +41,15 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
       return arguments;
     }
 
-    std::string argument;
+    std::basic_string<Char> argument;
     bool quoted = false;
     while (pos < size && (quoted || !IsBlank(commandLine[pos]))) {
-      if (commandLine[pos] == '"') {
+      if (commandLine[pos] == quote) {
         quoted = !quoted;
         ++pos;
         continue;
       }
-      // A double-byte character is taken whole, so that its second byte is never read as a
-      // blank or a quote.
-      const std::size_t length = lead.CharLength(commandLine, pos);
+      const std::size_t length = charLength(commandLine, pos);
       argument.append(commandLine.substr(pos, length));
       pos += length;
     }
@@ -57,6 +59,19 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
     }
     arguments.push_back(std::move(argument));
   }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
+  const LeadBytes& lead = LeadBytes::Active();
+  return Split(commandLine, [&lead](std::string_view text, std::size_t pos) {
+    return lead.CharLength(text, pos);
+  });
+}
+
+std::vector<std::wstring> SplitCommandLine(std::wstring_view commandLine) {
+  return Split(commandLine, [](std::wstring_view, std::size_t) { return std::size_t{1}; });
 }
 
 }  // namespace velmora

@@ -10,5 +10,7 @@ namespace velmora {
 // quotes; a quoted stretch may hold blanks and the quotes are dropped; an empty pair of quotes
 // where an argument would begin is skipped. Not the C runtime's rules.
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
+// The same rules over the UTF-16 command line, which holds every name exactly as it was given.
+std::vector<std::wstring> SplitCommandLine(std::wstring_view commandLine);
 
 }  // namespace velmora

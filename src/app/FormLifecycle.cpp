@@ -1,9 +1,10 @@
 // Creation, showing and closing of the main window.
 #include <algorithm>
 
-#include "app/CommandLine.h"
 #include "app/Main.h"
 #include "app/SettingsFile.h"
+#include "app/ShellPaths.h"
+#include "app/TargetRules.h"
 #include "base/Texts.h"
 #include "folders/Destinations.h"
 
@@ -26,9 +27,9 @@ void TForm1::FormCreate() {
 
 void TForm1::FormShow() {
   DragAcceptFiles(Handle(), static_cast<BOOL>(-1));
-  const std::vector<std::string> arguments = SplitCommandLine(GetCommandLineA());
-  if (arguments.size() > 1)
-    SetTarget(arguments[1]);
+  // The restored destination may have moved the current folder since the start.
+  if (const std::optional<std::string> argument = CommandLineArgument())
+    SetTarget(ResolveAgainst(startFolder_, *argument));
 }
 
 void TForm1::FormClose() {

@@ -1,7 +1,9 @@
 #include "app/Main.h"
 
 #include "app/ControlIds.h"
+#include "base/Error.h"
 #include "base/Texts.h"
+#include "folders/DirectoryPath.h"
 #include "resource.h"
 #include "ui/Application.h"
 #include "ui/ErrorReport.h"
@@ -31,6 +33,7 @@ constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCH
 
 TForm1::TForm1()
     : Form(WindowFont()),
+      startFolder_(CurrentDirectory()),
       Label1(*this, id::kLabel1, {16, 16, 94, 12}, text::kLabel1),
       Label2(*this, id::kLabel2, {16, 64, 132, 12}, text::kLabel2),
       Label3(*this, id::kLabel3, {192, 64, 52, 12}, text::kLabel3),
@@ -119,6 +122,18 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // The session ends without closing the window: the settings are saved as closing saves
+      // them. Nobody is left to answer an error box, so a failed save is not shown.
+      if (wParam) {
+        try {
+          FormClose();
+        } catch (const Error&) {
+        }
+      }
       return 0;
     case WM_DROPFILES:
       WMDropFiles(reinterpret_cast<HDROP>(wParam));

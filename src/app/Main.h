@@ -48,6 +48,10 @@ class TForm1 : public ui::Form {
   void OfferSendToEntry();
   void SaveAndDestroy();
 
+  // The current folder when the program started, before any control was made: a relative
+  // command-line path names a file there.
+  const std::string startFolder_;
+
  public:
   // The controls, in tab order within each parent.
   ui::Label Label1;

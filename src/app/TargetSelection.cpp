@@ -1,15 +1,19 @@
 // The target: browse, drop and command line all end in SetTarget.
 #include "app/ExpandLongPath.h"
 #include "app/Main.h"
-#include "base/PathRules.h"
 #include "app/SettingsFile.h"
+#include "app/ShellPaths.h"
+#include "app/TargetRules.h"
+#include "base/PathRules.h"
 #include "base/Texts.h"
 #include "ui/ErrorReport.h"
 
 namespace velmora {
 
 void TForm1::SetTarget(const std::string& rawPath) {
-  const std::string path = ExpandLongPath(rawPath);
+  // The long form of a drive root has lost its backslash, and C: alone would make a link to
+  // the drive's current folder.
+  const std::string path = WithRootBackslash(ExpandLongPath(rawPath));
   Edit1.SetText(path);
   const std::string folder = DirectoryOf(path);
   OpenDialog1.SetInitialDir(folder);
@@ -18,6 +22,7 @@ void TForm1::SetTarget(const std::string& rawPath) {
     SettingsFile(SettingsPath()).WriteString(text::kSection, text::kKeyInitialDir, folder);
   });
   Edit2.SetText(ProposedName(path));
+  Edit2.SelectAll();  // a name typed now replaces the proposal
   Edit4.SetText("");
   FocusControl(Edit2);
 }
@@ -38,10 +43,8 @@ void TForm1::Button1Click() {
 
 void TForm1::WMDropFiles(HDROP drop) {
   const ui::UniqueDrop finish(drop);  // DragFinish once SetTarget has returned
-  char path[MAX_PATH] = {};
-  if (DragQueryFileA(drop, 0, path, MAX_PATH) == 0)
-    return;
-  SetTarget(path);
+  if (const std::optional<std::string> path = DroppedPath(drop))
+    SetTarget(*path);
 }
 
 }  // namespace velmora

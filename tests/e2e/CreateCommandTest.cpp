@@ -281,5 +281,23 @@ TEST_F(CreateCommand, AFolderOfTheLinksNameMakesTheSaveFailAndIsReported) {
   EXPECT_TRUE(run.WaitForExit());
 }
 
+TEST_F(CreateCommand, DriveRootTargetStaysARootAndTheLinkPointsAtTheDrive) {
+  sandbox_.WriteSettings(Settings(0, 0, true));
+  const std::string name = "VelmoraDriveRoot" + std::to_string(GetCurrentProcessId());
+  const FileCleanup link(desktop_ + "\\" + name + ".lnk");
+  App run(sandbox_, "C:\\");
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  EXPECT_EQ(run.Text(id::kEdit1), "C:\\");
+  run.SetText(id::kEdit2, name);
+  run.Click(id::kBitBtn1);
+  const HWND box = run.WaitForConfirmBox();
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(App::Answer(box, IDYES));
+  ASSERT_TRUE(run.WaitForExit());
+  const test::ShellLinkFields shell = test::ReadThroughShell(link.Path());
+  EXPECT_EQ(shell.path, "C:\\");
+  EXPECT_EQ(shell.workingDirectory, "C:\\");
+}
+
 }  // namespace
 }  // namespace velmora::e2e

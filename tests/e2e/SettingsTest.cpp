@@ -180,6 +180,31 @@ TEST(FirstStart, SendToLinkThatCannotBeSavedIsReportedAndTheSavedChoicesAreResto
   EXPECT_EQ(sandbox.Setting("WindowState"), "2");
 }
 
+TEST(Settings, EndOfTheSessionSavesTheChoicesAsClosingDoesAndATypedWindowStateCounts) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  App run(sandbox);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  run.Click(id::kRadioItem0 + 2);
+  ASSERT_TRUE(WaitUntil([&] { return CheckedDestination(run) == 2; }, 3000));
+  // Typed into the box's field, as the user may, rather than chosen from its list.
+  run.SetText(id::kComboBox1, test_text::kMaximised);
+
+  const auto send = [&](UINT message, WPARAM wParam) {
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(SendMessageTimeoutA(run.Window(), message, wParam, ENDSESSION_LOGOFF,
+                                    SMTO_ABORTIFHUNG, 5000, &result));
+    return result;
+  };
+  EXPECT_EQ(send(WM_QUERYENDSESSION, 0), static_cast<DWORD_PTR>(TRUE));
+  EXPECT_FALSE(sandbox.Setting("ItemIndex").has_value());
+  send(WM_ENDSESSION, TRUE);
+  EXPECT_EQ(sandbox.Setting("ItemIndex"), "2");
+  EXPECT_EQ(sandbox.Setting("StrFlag"), "1");
+  EXPECT_EQ(sandbox.Setting("WindowState"), "2");
+}
+
 TEST(UnwritableSettings, EveryWriteIsReportedOnceAndNeitherTargetNorClosingIsStopped) {
   Sandbox sandbox;
   ASSERT_TRUE(sandbox.Ready());

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "Driver.h"
+#include "TestTexts.h"
 #include "app/ControlIds.h"
+#include "base/WideText.h"
 
 namespace velmora::e2e {
 namespace {
@@ -90,6 +92,42 @@ TEST(Startup, OnlyTheFirstArgumentUpToAnUnquotedBlankIsTheTarget) {
   }
 }
 
+TEST(Startup, RelativeArgumentNamesAFileOfTheStartFolderWhateverTheRestoredDestination) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  // Restoring the Start menu destination moves the current folder to the program's folder.
+  sandbox.WriteSettings("[Window]\r\nStart=0\r\nItemIndex=1\r\n");
+  const std::string start = sandbox / "Started Here";
+  MakeFolder(start);
+  MakeFile(start + "\\x.txt");
+  MakeFile(sandbox / "x.txt");
+  LaunchOptions options;
+  options.arguments = "x.txt";
+  options.currentFolder = start;
+  App run(sandbox, options);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  EXPECT_EQ(run.Text(id::kEdit1), start + "\\x.txt");
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST(Startup, ArgumentTheCodePageCannotHoldIsRefusedWithAMessage) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  LaunchOptions options;
+  options.wideArguments = L"\"" + ToWide(sandbox.Folder()).value_or(L"") + L"\\\uD55C\uAE00.txt\"";
+  App run(sandbox, options);
+  const HWND error = run.WaitForErrorBox();
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(App::BoxText(error), (sandbox / "??.txt") + test_text::kPathNotInCodePageReportTail);
+  ASSERT_TRUE(App::Answer(error, IDOK));
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  EXPECT_EQ(run.Text(id::kEdit1), "");
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
 TEST(Startup, HiddenShowStateStillShowsTheWindow) {
   Sandbox sandbox;
   ASSERT_TRUE(sandbox.Ready());
@@ -120,9 +158,28 @@ class PhysicalPixels {
   DPI_AWARENESS_CONTEXT old_;
 };
 
-// Starts the program with the display at `dpi` dots per inch and checks the client area and the
-// place of Edit1 (16, 32, 201 x 20 at 96). Each process reads the system's DPI from this value
-// when it starts; the value is put back afterwards, also when the test fails.
+// Width of a label's text in the window's font at `dpi`, as the program makes that font.
+int TextWidth(const std::string& text, DWORD dpi, bool bold) {
+  LOGFONTA look{};
+  look.lfHeight = -MulDiv(12, static_cast<int>(dpi), 96);
+  look.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  look.lfCharSet = SHIFTJIS_CHARSET;
+  lstrcpynA(look.lfFaceName, test_text::kFontFace, LF_FACESIZE);
+  const HFONT font = CreateFontIndirectA(&look);
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return size.cx;
+}
+
+// Starts the program with the display at `dpi` dots per inch and checks the client area, the
+// place of Edit1 (16, 32, 201 x 20 at 96) and that every label shows its whole text. Each
+// process reads the system's DPI from this value when it starts; the value is put back
+// afterwards, also when the test fails.
 void ExpectLayout(DWORD dpi, SIZE client, RECT edit1) {
   const PhysicalPixels physical;
   const RegistryValue logPixels(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", dpi);
@@ -140,6 +197,13 @@ void ExpectLayout(DWORD dpi, SIZE client, RECT edit1) {
   EXPECT_EQ(edit.top, edit1.top);
   EXPECT_EQ(edit.right - edit.left, edit1.right - edit1.left);
   EXPECT_EQ(edit.bottom - edit.top, edit1.bottom - edit1.top);
+  for (int label : {id::kLabel1, id::kLabel2, id::kLabel3, id::kLabel4}) {
+    SCOPED_TRACE(label);
+    RECT client{};
+    GetClientRect(run.Control(label), &client);
+    EXPECT_GE(client.right, TextWidth(run.Text(label), dpi, label == id::kLabel2));
+  }
+  EXPECT_LE(run.ControlRect(id::kLabel4).right, run.ControlRect(id::kComboBox1).left);
   run.Click(id::kBitBtn2);
   EXPECT_TRUE(run.WaitForExit());
 }

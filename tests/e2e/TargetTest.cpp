@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "Driver.h"
+#include "TestTexts.h"
 #include "app/ControlIds.h"
+#include "base/WideText.h"
 
 namespace velmora::e2e {
 namespace {
@@ -33,6 +35,10 @@ TEST(Drop, FirstDroppedItemBecomesTheTargetAndEveryLaterDropReplacesIt) {
   EXPECT_TRUE(HasTarget(run, sandbox / "first.txt", "first"));
   EXPECT_TRUE(run.IsEnabled(id::kBitBtn1));
   EXPECT_EQ(sandbox.Setting("InitialDir"), sandbox.Folder());
+  // The proposal is selected: what the user types replaces it.
+  ASSERT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) << run.FocusId();
+  PostMessageA(run.Focus(), WM_CHAR, 'x', 1);
+  EXPECT_TRUE(WaitUntil([&] { return run.Text(id::kEdit2) == "x"; }, 3000)) << run.Text(id::kEdit2);
 
   // The same item again: the name typed since and the icon file chosen since are replaced.
   run.SetText(id::kEdit2, "typed by the user");
@@ -74,6 +80,49 @@ TEST(Drop, PathOf259CharactersArrivesWhole) {
   ASSERT_TRUE(run.Drop({target}));
   EXPECT_TRUE(HasTarget(run, target, name));
   EXPECT_EQ(sandbox.Setting("InitialDir"), folder);
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST(Drop, PathOf300CharactersArrivesWhole) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  // The file need not exist: a path is kept as it came from its first missing part on.
+  const std::string folder = sandbox / std::string(200, 'd');
+  MakeFolder(folder);
+  ASSERT_TRUE(Exists(folder));
+  const std::string name = std::string(300 - folder.size() - 1 - 4 - 1, 'n') + "Z";
+  const std::string target = folder + "\\" + name + ".txt";
+  ASSERT_EQ(target.size(), 300u);
+
+  App run(sandbox);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  ASSERT_TRUE(run.Drop({target}));
+  EXPECT_TRUE(HasTarget(run, target, name));
+  EXPECT_EQ(sandbox.Setting("InitialDir"), folder);
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST(Drop, NameTheCodePageCannotHoldIsRefusedWithAMessage) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  sandbox.WriteSettings(kNoOffer);
+  MakeFile(sandbox / "first.txt");
+  App run(sandbox);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  ASSERT_TRUE(run.Drop({sandbox / "first.txt"}));
+  ASSERT_TRUE(HasTarget(run, sandbox / "first.txt", "first"));
+
+  const std::wstring folder = ToWide(sandbox.Folder()).value_or(L"");
+  ASSERT_TRUE(run.Drop(std::vector<std::wstring>{folder + L"\\caf\u00e9.txt"}));
+  const HWND error = run.WaitForErrorBox();
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(App::BoxText(error), (sandbox / "caf?.txt") + test_text::kPathNotInCodePageReportTail);
+  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_TRUE(run.StaysOpen());
+  EXPECT_EQ(run.Text(id::kEdit1), sandbox / "first.txt");
   run.Click(id::kBitBtn2);
   EXPECT_TRUE(run.WaitForExit());
 }

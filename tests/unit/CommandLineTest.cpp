@@ -56,4 +56,13 @@ TEST(CommandLine, DoubleByteTextAndTheEndOfTheText) {
   EXPECT_EQ(SplitCommandLine(std::string_view("prog a\0b", 8)), (Args{"prog", "a"}));
 }
 
+TEST(CommandLine, TheWideCommandLineIsSplitByTheSameRules) {
+  using Wide = std::vector<std::wstring>;
+  EXPECT_EQ(SplitCommandLine(L"prog \"C:\\My Docs\\caf\u00e9.txt\" second"),
+            (Wide{L"prog", L"C:\\My Docs\\caf\u00e9.txt", L"second"}));
+  EXPECT_EQ(SplitCommandLine(L"prog \"\" a\"b c\"d \u3000x\t\"\""),
+            (Wide{L"prog", L"ab cd", L"\u3000x"}));
+  EXPECT_EQ(SplitCommandLine(std::wstring_view(L"prog a\0b", 8)), (Wide{L"prog", L"a"}));
+}
+
 }  // namespace

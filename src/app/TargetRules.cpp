@@ -1,0 +1,77 @@
+#include "app/TargetRules.h"
+
+#include "base/LeadBytes.h"
+#include "base/PathRules.h"
+
+namespace velmora {
+
+namespace {
+
+bool IsSeparator(char byte) {
+  return byte == '\\' || byte == '/';
+}
+
+bool HasDrive(std::string_view path) {
+  return path.size() >= 2 && path[1] == ':' &&
+         ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
+bool SameDrive(char a, char b) {
+  return (a | 0x20) == (b | 0x20);
+}
+
+// C: for C:\Dir, \\server\share for \\server\share\Dir; empty for anything else.
+std::string_view RootOf(std::string_view folder) {
+  if (HasDrive(folder))
+    return folder.substr(0, 2);
+  if (folder.size() > 2 && folder[0] == '\\' && folder[1] == '\\') {
+    const std::size_t server = FindBackslash(folder, 2);
+    if (server == std::string_view::npos)
+      return {};
+    return folder.substr(0, FindBackslash(folder, server + 1));
+  }
+  return {};
+}
+
+// `folder` is not empty.
+std::string Joined(std::string_view folder, std::string_view relative) {
+  std::string joined(folder);
+  if (relative.empty())
+    return joined;
+  const LeadBytes& lead = LeadBytes::Active();
+  const std::size_t last = lead.LastCharStart(folder);
+  if (lead.CharLength(folder, last) != 1 || !IsSeparator(folder[last]))
+    joined += '\\';
+  joined += relative;
+  return joined;
+}
+
+}  // namespace
+
+std::string ResolveAgainst(std::string_view folder, std::string_view path) {
+  if (folder.empty() || path.empty())
+    return std::string(path);
+  if (HasDrive(path)) {
+    if (path.size() >= 3 && IsSeparator(path[2]))
+      return std::string(path);
+    if (!HasDrive(folder) || !SameDrive(path[0], folder[0]))
+      return std::string(path);
+    return Joined(folder, path.substr(2));
+  }
+  if (IsSeparator(path[0])) {
+    const std::string_view root = RootOf(folder);
+    if (root.empty() || (path.size() >= 2 && IsSeparator(path[1])))
+      return std::string(path);
+    return std::string(root) + std::string(path);
+  }
+  return Joined(folder, path);
+}
+
+std::string WithRootBackslash(std::string_view path) {
+  std::string result(path);
+  if (path.size() == 2 && HasDrive(path))
+    result += '\\';
+  return result;
+}
+
+}  // namespace velmora

@@ -184,10 +184,7 @@ TEST_F(CreateCommand, MissingWindowStateIsReportedAndNothingIsWritten) {
   const HWND box = AskWithEnter(run);
   ASSERT_NE(box, nullptr);
   ASSERT_TRUE(App::Answer(box, IDYES));
-  const HWND error = run.WaitForErrorBox();
-  ASSERT_NE(error, nullptr);
-  EXPECT_EQ(App::BoxText(error), test_text::kNoWindowStateReport);
-  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_EQ(run.AnswerErrorBox(), test_text::kNoWindowStateReport);
   EXPECT_TRUE(run.StaysOpen());
   EXPECT_FALSE(Exists(desktopLink_.Path()));
   run.Click(id::kBitBtn2);
@@ -217,10 +214,7 @@ TEST_F(CreateCommand, NamesThatAreNoPlainFileNameAreRefusedBeforeTheQuestion) {
     SCOPED_TRACE(c.name);
     run.SetText(id::kEdit2, c.name);
     run.Click(id::kBitBtn1);
-    const HWND error = run.WaitForErrorBox();
-    ASSERT_NE(error, nullptr);
-    EXPECT_EQ(App::BoxText(error), c.report);
-    ASSERT_TRUE(App::Answer(error, IDOK));
+    EXPECT_EQ(run.AnswerErrorBox(), c.report);
     EXPECT_TRUE(run.StaysOpen(300));
     EXPECT_EQ(run.AnyBox(), nullptr);
     EXPECT_EQ(run.Text(id::kEdit2), c.name);
@@ -272,10 +266,7 @@ TEST_F(CreateCommand, AFolderOfTheLinksNameMakesTheSaveFailAndIsReported) {
   const HWND box = AskWithEnter(run);
   ASSERT_NE(box, nullptr);
   ASSERT_TRUE(App::Answer(box, IDYES));
-  const HWND error = run.WaitForErrorBox();
-  ASSERT_NE(error, nullptr);
-  EXPECT_EQ(App::BoxText(error), link + test_text::kCannotCreateReportTail);
-  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_EQ(run.AnswerErrorBox(), link + test_text::kCannotCreateReportTail);
   EXPECT_TRUE(run.StaysOpen());
   run.Click(id::kBitBtn2);
   EXPECT_TRUE(run.WaitForExit());

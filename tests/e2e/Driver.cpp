@@ -453,6 +453,12 @@ HWND App::WaitForErrorBox(DWORD timeoutMs) const {
   return WaitForBox([](HWND box) { return WideTextOf(box) == kErrorCaption; }, timeoutMs);
 }
 
+std::string App::AnswerErrorBox(DWORD timeoutMs) const {
+  const HWND box = WaitForErrorBox(timeoutMs);
+  const std::string text = BoxText(box);
+  return box != nullptr && Answer(box, IDOK) ? text : "(no error box)";
+}
+
 HWND App::WaitForFileDialog(DWORD timeoutMs) const {
   return WaitForBox(
       [](HWND box) {

@@ -139,6 +139,9 @@ class App {
   HWND WaitForConfirmBox(DWORD timeoutMs = kBoxTimeoutMs) const;
   HWND WaitForErrorBox(DWORD timeoutMs = kBoxTimeoutMs) const;
   HWND WaitForFileDialog(DWORD timeoutMs = kBoxTimeoutMs) const;
+  // Waits for an error box, presses its OK button and returns its message; "(no error box)"
+  // when none comes or it does not go.
+  std::string AnswerErrorBox(DWORD timeoutMs = kBoxTimeoutMs) const;
   // Any visible dialog of this process now, or nullptr.
   HWND AnyBox() const;
   // The message of a confirmation or error box.

@@ -27,6 +27,14 @@ int CheckedDestination(const App& run) {
   return checked;
 }
 
+// The three choices that closing saves, as they stand in the file.
+void ExpectSaved(const Sandbox& sandbox, const char* itemIndex, const char* strFlag,
+                 const char* windowState) {
+  EXPECT_EQ(sandbox.Setting("ItemIndex"), itemIndex);
+  EXPECT_EQ(sandbox.Setting("StrFlag"), strFlag);
+  EXPECT_EQ(sandbox.Setting("WindowState"), windowState);
+}
+
 void CloseAndWait(App& run) {
   run.Click(id::kBitBtn2);
   EXPECT_TRUE(run.WaitForExit());
@@ -45,9 +53,7 @@ TEST(Settings, OutOfRangeAndOddValuesAreRestoredAsTheirNearestMeaningAndSavedBac
     EXPECT_EQ(run.ComboSelection(id::kComboBox1), -1);
     CloseAndWait(run);
   }
-  EXPECT_EQ(sandbox.Setting("ItemIndex"), "5");
-  EXPECT_EQ(sandbox.Setting("StrFlag"), "1");
-  EXPECT_EQ(sandbox.Setting("WindowState"), "-1");
+  ExpectSaved(sandbox, "5", "1", "-1");
 
   sandbox.WriteSettings("[Window]\r\nStart=0\r\nItemIndex=-7\r\nStrFlag=0\r\nWindowState=2\r\n");
   {
@@ -59,9 +65,7 @@ TEST(Settings, OutOfRangeAndOddValuesAreRestoredAsTheirNearestMeaningAndSavedBac
     EXPECT_EQ(run.ComboSelection(id::kComboBox1), 2);
     CloseAndWait(run);
   }
-  EXPECT_EQ(sandbox.Setting("ItemIndex"), "-1");
-  EXPECT_EQ(sandbox.Setting("StrFlag"), "0");
-  EXPECT_EQ(sandbox.Setting("WindowState"), "2");
+  ExpectSaved(sandbox, "-1", "0", "2");
 }
 
 TEST(Settings, HexadecimalDestinationsSelectTheirItem) {
@@ -101,9 +105,7 @@ TEST(FirstStart, DeclinedOfferComesBeforeTheWindowWritesNoLinkAndIsNotMadeAgain)
     CloseAndWait(run);
   }
   EXPECT_EQ(sandbox.Setting("Start"), "0");
-  EXPECT_EQ(sandbox.Setting("ItemIndex"), "0");
-  EXPECT_EQ(sandbox.Setting("StrFlag"), "1");
-  EXPECT_EQ(sandbox.Setting("WindowState"), "0");
+  ExpectSaved(sandbox, "0", "1", "0");
   {
     App run(sandbox);
     ASSERT_NE(run.WaitForWindow(), nullptr);
@@ -163,10 +165,7 @@ TEST(FirstStart, SendToLinkThatCannotBeSavedIsReportedAndTheSavedChoicesAreResto
     const HWND offer = run.WaitForConfirmBox();
     ASSERT_NE(offer, nullptr);
     ASSERT_TRUE(App::Answer(offer, IDYES));
-    const HWND error = run.WaitForErrorBox();
-    ASSERT_NE(error, nullptr);
-    EXPECT_EQ(App::BoxText(error), blocker.Path() + test_text::kCannotCreateReportTail);
-    ASSERT_TRUE(App::Answer(error, IDOK));
+    EXPECT_EQ(run.AnswerErrorBox(), blocker.Path() + test_text::kCannotCreateReportTail);
     ASSERT_NE(run.WaitForWindow(), nullptr);
     EXPECT_EQ(run.AnyBox(), nullptr);
     EXPECT_EQ(sandbox.Setting("Start"), "0");
@@ -175,9 +174,7 @@ TEST(FirstStart, SendToLinkThatCannotBeSavedIsReportedAndTheSavedChoicesAreResto
     EXPECT_EQ(run.ComboSelection(id::kComboBox1), 2);
     CloseAndWait(run);
   }
-  EXPECT_EQ(sandbox.Setting("ItemIndex"), "4");
-  EXPECT_EQ(sandbox.Setting("StrFlag"), "0");
-  EXPECT_EQ(sandbox.Setting("WindowState"), "2");
+  ExpectSaved(sandbox, "4", "0", "2");
 }
 
 TEST(Settings, EndOfTheSessionSavesTheChoicesAsClosingDoesAndATypedWindowStateCounts) {
@@ -200,9 +197,7 @@ TEST(Settings, EndOfTheSessionSavesTheChoicesAsClosingDoesAndATypedWindowStateCo
   EXPECT_EQ(send(WM_QUERYENDSESSION, 0), static_cast<DWORD_PTR>(TRUE));
   EXPECT_FALSE(sandbox.Setting("ItemIndex").has_value());
   send(WM_ENDSESSION, TRUE);
-  EXPECT_EQ(sandbox.Setting("ItemIndex"), "2");
-  EXPECT_EQ(sandbox.Setting("StrFlag"), "1");
-  EXPECT_EQ(sandbox.Setting("WindowState"), "2");
+  ExpectSaved(sandbox, "2", "1", "2");
 }
 
 TEST(UnwritableSettings, EveryWriteIsReportedOnceAndNeitherTargetNorClosingIsStopped) {
@@ -219,16 +214,10 @@ TEST(UnwritableSettings, EveryWriteIsReportedOnceAndNeitherTargetNorClosingIsSto
   const HWND offer = run.WaitForConfirmBox();
   ASSERT_NE(offer, nullptr);
   ASSERT_TRUE(App::Answer(offer, IDNO));
-  HWND error = run.WaitForErrorBox();
-  ASSERT_NE(error, nullptr);
-  EXPECT_EQ(App::BoxText(error), report);
-  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_EQ(run.AnswerErrorBox(), report);
 
   // The target's folder cannot be remembered either; the target is taken all the same.
-  error = run.WaitForErrorBox();
-  ASSERT_NE(error, nullptr);
-  EXPECT_EQ(App::BoxText(error), report);
-  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_EQ(run.AnswerErrorBox(), report);
   ASSERT_NE(run.WaitForWindow(), nullptr);
   EXPECT_EQ(run.Text(id::kEdit1), sandbox / "target.txt");
   EXPECT_EQ(run.Text(id::kEdit2), "target");
@@ -240,10 +229,7 @@ TEST(UnwritableSettings, EveryWriteIsReportedOnceAndNeitherTargetNorClosingIsSto
   run.SetText(id::kEdit2, "typed by the user");
   run.SetText(id::kEdit4, sandbox / "icons.dll");
   ASSERT_TRUE(run.Drop({sandbox / "later.txt"}));
-  error = run.WaitForErrorBox();
-  ASSERT_NE(error, nullptr);
-  EXPECT_EQ(App::BoxText(error), report);
-  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_EQ(run.AnswerErrorBox(), report);
   EXPECT_TRUE(WaitUntil([&] { return run.Text(id::kEdit2) == "later"; }, 3000))
       << run.Text(id::kEdit2);
   EXPECT_EQ(run.Text(id::kEdit1), sandbox / "later.txt");
@@ -251,10 +237,7 @@ TEST(UnwritableSettings, EveryWriteIsReportedOnceAndNeitherTargetNorClosingIsSto
   EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) << run.FocusId();
 
   run.Click(id::kBitBtn2);
-  error = run.WaitForErrorBox();
-  ASSERT_NE(error, nullptr);
-  EXPECT_EQ(App::BoxText(error), report);
-  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_EQ(run.AnswerErrorBox(), report);
   EXPECT_TRUE(run.WaitForExit());
 }
 

@@ -118,10 +118,7 @@ TEST(Startup, ArgumentTheCodePageCannotHoldIsRefusedWithAMessage) {
   LaunchOptions options;
   options.wideArguments = L"\"" + ToWide(sandbox.Folder()).value_or(L"") + L"\\\uD55C\uAE00.txt\"";
   App run(sandbox, options);
-  const HWND error = run.WaitForErrorBox();
-  ASSERT_NE(error, nullptr);
-  EXPECT_EQ(App::BoxText(error), (sandbox / "??.txt") + test_text::kPathNotInCodePageReportTail);
-  ASSERT_TRUE(App::Answer(error, IDOK));
+  EXPECT_EQ(run.AnswerErrorBox(), (sandbox / "??.txt") + test_text::kPathNotInCodePageReportTail);
   ASSERT_NE(run.WaitForWindow(), nullptr);
   EXPECT_EQ(run.Text(id::kEdit1), "");
   run.Click(id::kBitBtn2);

@@ -22,9 +22,6 @@ std::string FilterForDialog(const std::string& filter) {
   result.append(2, '\0');
   return result;
 }
-// The dialog library is loaded when a dialog is first shown, not at every start of the program,
-// most of which never browse. It stays loaded for the life of the process.
-using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
 // The folder of the running program, where the dialog opens when it is given no usable folder.
 std::string ProgramFolder() {
   char path[MAX_PATH] = {};
@@ -32,6 +29,9 @@ std::string ProgramFolder() {
   return length == 0 || length >= std::size(path) ? std::string() : DirectoryOf(path);
 }
 
+// The dialog library is loaded when a dialog is first shown, not at every start of the program,
+// most of which never browse. It stays loaded for the life of the process.
+using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
 GetOpenFileNameFunction DialogFunction() {
   static const GetOpenFileNameFunction function = [] {
     HMODULE library = LoadLibraryA("comdlg32.dll");

@@ -262,24 +262,6 @@ TEST_F(ShortcutWriterTest, OverwritesAFileOfTheSameName) {
   EXPECT_EQ(ReadThroughShell(link).path, target_);
 }
 
-TEST_F(ShortcutWriterTest, FileNameIsKnownBeforeTheWriteAndOnlyAFileCountsAsExisting) {
-  ShortcutRequest request = PickerRequest(tt::kNotepad);
-  request.addSuffix = true;
-  const std::string link = Folder() + "\\" + tt::kNotepad + tt::kSuffixedLink;
-  EXPECT_EQ(ShortcutFileName(request), link);
-  EXPECT_FALSE(IsExistingFile(link));
-  WriteShortcut(request);
-  EXPECT_TRUE(IsExistingFile(link));
-  EXPECT_FALSE(IsExistingFile(Folder()));
-
-  request.destinationIndex = 0;
-  request.folderNumber = kDesktopFolder;
-  EXPECT_EQ(ShortcutFileName(request),
-            SpecialFolder(kDesktopFolder) + "\\" + tt::kNotepad + tt::kSuffixedLink);
-  request.folderNumber = kNoSuchFolder;
-  EXPECT_THROW(ShortcutFileName(request), Error);
-}
-
 TEST_F(ShortcutWriterTest, PickerDestinationsNeverLookUpTheSpecialFolder) {
   for (const int destination : {4, 5}) {
     SCOPED_TRACE(destination);

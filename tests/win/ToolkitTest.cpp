@@ -8,7 +8,6 @@
 
 #include "base/Error.h"
 #include "ui/ErrorReport.h"
-#include "ui/Handles.h"
 #include "ui/ImageList.h"
 #include "ui/MessageLoop.h"
 #include "ui/RadioGroup.h"
@@ -53,8 +52,7 @@ class TestForm : public Form {
         radios(*this, 208, {120, 140, 241, 145}, "Radios", {"a", "b", "c", "d", "e", "f"}, 2, 210),
         check(group, 220, {10, 90, 80, 17}, "Check"),
         combo(group, 221, {100, 90, 80, 20}, {"one", "two", "three"}, CBS_DROPDOWNLIST),
-        editCombo(*this, 222, {100, 220, 80, 20}, {"one", "two", "three"}, CBS_DROPDOWN),
-        label(*this, 223, {10, 260, 20, 10}, "A label wider than its place") {
+        editCombo(*this, 222, {100, 220, 80, 20}, {"one", "two", "three"}, CBS_DROPDOWN) {
     deferredList.SetDeferred(true);
   }
   void Build() {
@@ -74,7 +72,6 @@ class TestForm : public Form {
   CheckBox check;
   ComboBox combo;
   ComboBox editCombo;
-  Label label;
 };
 
 RECT PlacementInParent(HWND child) {
@@ -251,34 +248,6 @@ TEST_F(Toolkit, RadioGroupRaisesClickOnlyForARealChange) {
   SendMessageA(GetDlgItem(form.radios.Handle(), 214), BM_CLICK, 0, 0);
   EXPECT_EQ(form.radios.ItemIndex(), 4);
   EXPECT_EQ(clicks, 2);
-}
-
-TEST_F(Toolkit, LabelGrowsToShowItsWholeTextAtEveryDpiWithoutMoving) {
-  const auto fits = [&] {
-    const HWND label = form.label.Handle();
-    SIZE text{};
-    {
-      const WindowDcScope dc(label);
-      const SelectScope font(dc.Dc(),
-                             reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
-      const std::string caption = form.label.Text();
-      GetTextExtentPoint32A(dc.Dc(), caption.c_str(), static_cast<int>(caption.size()), &text);
-    }
-    RECT client{};
-    GetClientRect(label, &client);
-    return text.cx > 20 && text.cx <= client.right && text.cy <= client.bottom;
-  };
-  EXPECT_EQ(GetWindowLongPtrA(form.label.Handle(), GWL_STYLE) & SS_TYPEMASK, SS_LEFTNOWORDWRAP);
-  EXPECT_TRUE(fits());
-  EXPECT_EQ(PlacementInParent(form.label.Handle()).left, 10);
-
-  RECT suggested{0, 0, 600, 450};
-  SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-               reinterpret_cast<LPARAM>(&suggested));
-  EXPECT_TRUE(fits());
-  const RECT placed = PlacementInParent(form.label.Handle());
-  EXPECT_EQ(placed.left, 15);
-  EXPECT_EQ(placed.top, 390);
 }
 
 TEST_F(Toolkit, TypedTextThatIsAnItemSelectsThatItem) {

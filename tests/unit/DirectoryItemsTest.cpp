@@ -1,0 +1,146 @@
+#include "folders/DirectoryItems.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using velmora::DirectoryItems;
+using velmora::FolderKind;
+
+constexpr FolderKind kOpen = FolderKind::kOpen;
+constexpr FolderKind kCurrent = FolderKind::kCurrent;
+constexpr FolderKind kClosed = FolderKind::kClosed;
+
+// ソ is 0x83 0x5C: its second byte has the code of a backslash.
+const std::string kSo = "\x83\x5C";
+
+struct Row {
+  std::string text;
+  FolderKind kind;
+  int indent;
+  std::string path;
+};
+
+struct Case {
+  std::string directory;
+  std::vector<std::string> subfolders;
+  std::vector<Row> rows;
+  int openFolderIndex;
+};
+
+TEST(DirectoryItems, TreeFromTheRootThenSubfoldersWithIndentsAndPaths) {
+  const Case cases[] = {
+      {"C:\\",
+       {"Program Files", "Windows"},
+       {{"C:\\", kCurrent, 2, "C:\\"},
+        {"Program Files", kClosed, 10, "C:\\Program Files"},
+        {"Windows", kClosed, 10, "C:\\Windows"}},
+       0},
+      {"C:\\Windows\\System",
+       {"Color"},
+       {{"C:\\", kOpen, 2, "C:\\"},
+        {"Windows", kOpen, 6, "C:\\Windows"},
+        {"System", kCurrent, 10, "C:\\Windows\\System"},
+        {"Color", kClosed, 14, "C:\\Windows\\System\\Color"}},
+       2},
+      {"\\\\server\\share\\docs",
+       {"old"},
+       {{"\\\\server\\share\\", kOpen, 2, "\\\\server\\share\\"},
+        {"docs", kCurrent, 6, "\\\\server\\share\\docs"},
+        {"old", kClosed, 22, "\\\\server\\share\\docs\\old"}},
+       1},
+      {"\\\\server\\share\\a\\b",
+       {},
+       {{"\\\\server\\share\\", kOpen, 2, "\\\\server\\share\\"},
+        {"a", kOpen, 6, "\\\\server\\share\\a"},
+        {"b", kCurrent, 10, "\\\\server\\share\\a\\b"}},
+       2},
+      // A network root: the root is the only tree item, open yet the one selected.
+      {"\\\\server\\share\\",
+       {"docs"},
+       {{"\\\\server\\share\\", kOpen, 2, "\\\\server\\share\\"},
+        {"docs", kClosed, 22, "\\\\server\\share\\docs"}},
+       0},
+      // The trail byte of ソ neither splits a name nor counts as a backslash.
+      {"C:\\" + kSo + "\\a" + kSo,
+       {kSo + "x"},
+       {{"C:\\", kOpen, 2, "C:\\"},
+        {kSo, kOpen, 6, "C:\\" + kSo},
+        {"a" + kSo, kCurrent, 10, "C:\\" + kSo + "\\a" + kSo},
+        {kSo + "x", kClosed, 14, "C:\\" + kSo + "\\a" + kSo + "\\" + kSo + "x"}},
+       2},
+      {"D:\\" + kSo, {}, {{"D:\\", kOpen, 2, "D:\\"}, {kSo, kCurrent, 6, "D:\\" + kSo}}, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.directory);
+    const DirectoryItems items(c.directory, c.subfolders);
+    ASSERT_EQ(items.Count(), static_cast<int>(c.rows.size()));
+    EXPECT_EQ(items.OpenFolderIndex(), c.openFolderIndex);
+    for (int i = 0; i < items.Count(); ++i) {
+      SCOPED_TRACE(i);
+      const Row& row = c.rows[static_cast<std::size_t>(i)];
+      EXPECT_EQ(items.Text(i), row.text);
+      EXPECT_EQ(items.Kind(i), row.kind);
+      EXPECT_EQ(items.Indent(i), row.indent);
+      EXPECT_EQ(items.Path(i), row.path);
+    }
+    EXPECT_EQ(items.Path(items.Count()), "");
+    EXPECT_EQ(items.Path(-1), "");
+  }
+}
+
+TEST(DirectoryItems, DrivePartsLettersAndBackslashes) {
+  using velmora::CountBackslashes;
+  using velmora::DriveLetterOf;
+  using velmora::DrivePart;
+  using velmora::JoinPath;
+  EXPECT_EQ(DrivePart("C:\\Windows"), "C:");
+  EXPECT_EQ(DrivePart("d:"), "d:");
+  EXPECT_EQ(DrivePart("\\\\server\\share\\docs"), "\\\\server\\share");
+  EXPECT_EQ(DrivePart("\\\\server\\share"), "\\\\server\\share");
+  EXPECT_EQ(DrivePart("\\\\server"), "\\\\server");
+  EXPECT_EQ(DrivePart("\\Windows"), "");
+  EXPECT_EQ(DrivePart(kSo + ":"), "");  // a colon after a double-byte character
+  EXPECT_EQ(DriveLetterOf("C:\\Windows"), 'C');
+  EXPECT_EQ(DriveLetterOf("\\\\server\\share\\docs"), '\0');
+  EXPECT_EQ(DriveLetterOf(""), '\0');
+  EXPECT_EQ(CountBackslashes("C:\\"), 1);
+  EXPECT_EQ(CountBackslashes("\\\\server\\share\\docs"), 4);
+  EXPECT_EQ(CountBackslashes("C:\\" + kSo + "\\" + kSo), 2);
+  EXPECT_EQ(JoinPath("C:\\", "x"), "C:\\x");
+  EXPECT_EQ(JoinPath("C:\\" + kSo, "x"), "C:\\" + kSo + "\\x");
+  EXPECT_EQ(JoinPath("\\\\server\\share\\", "x"), "\\\\server\\share\\x");
+}
+
+TEST(DirectoryItems, NamesShowAsStoredOnVolumesThatKeepOrRespectCase) {
+  using velmora::ShowsStoredCase;
+  EXPECT_TRUE(ShowsStoredCase(0x2));        // FS_CASE_IS_PRESERVED
+  EXPECT_TRUE(ShowsStoredCase(0x1));        // FS_CASE_SENSITIVE
+  EXPECT_TRUE(ShowsStoredCase(0x3 | 0x4));  // with FS_UNICODE_STORED_ON_DISK
+  EXPECT_FALSE(ShowsStoredCase(0x4));
+  EXPECT_FALSE(ShowsStoredCase(0));
+}
+
+int CompareIgnoringCase(const std::string& left, const std::string& right) {
+  const auto lower = [](std::string text) {
+    for (char& c : text)
+      c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return text;
+  };
+  return lower(left).compare(lower(right));
+}
+
+TEST(DirectoryItems, SubfolderNamesSortedWithTheFirstOfEqualNamesKept) {
+  std::vector<std::string> names = {"beta", "Alpha", "ALPHA", "gamma", "alpha", "Beta2", "BETA"};
+  velmora::SortUniqueNames(names, &CompareIgnoringCase);
+  EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "beta", "Beta2", "gamma"}));
+
+  std::vector<std::string> none;
+  velmora::SortUniqueNames(none, &CompareIgnoringCase);
+  EXPECT_TRUE(none.empty());
+}
+
+}  // namespace

@@ -23,5 +23,7 @@ const char kNoDestinationFolder[] = "ショートカットの作成先フォル�
 const char kNoWindowStateReport[] = "実行時の大きさが選択されていません.";
 const char kCannotCreateReportTail[] = " を作成できません.";
 const char kCannotWriteReportTail[] = " に書き込めません.";
+const char kIoFileNotFound[] = "ﾌｧｲﾙが見つかりません";
+const char kIoInvalidName[] = "不正なﾌｧｲﾙ名です";
 
 }  // namespace velmora::test_text

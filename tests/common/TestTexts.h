@@ -26,5 +26,8 @@ extern const char kNoDestinationFolder[];
 extern const char kNoWindowStateReport[];
 extern const char kCannotCreateReportTail[];  // after the file's path
 extern const char kCannotWriteReportTail[];   // after the settings file's path
+// The input/output errors of a folder that does not exist: system codes 2 and 3.
+extern const char kIoFileNotFound[];
+extern const char kIoInvalidName[];
 
 }  // namespace velmora::test_text

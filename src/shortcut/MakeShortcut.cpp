@@ -1,5 +1,6 @@
 // The window's side of the shortcut writer: the four values it reads from the controls.
 #include "app/Main.h"
+#include "folders/DestinationFolder.h"
 #include "shortcut/ShortcutWriter.h"
 
 namespace velmora {
@@ -15,7 +16,8 @@ void TForm1::MakeShortcut(const std::string& targetPath, const std::string& shor
   request.showCommand = showCommand;
   request.addSuffix = addSuffix;
   request.destinationIndex = RadioGroup1.ItemIndex();
-  request.pickerDirectory = DirectoryListBox1.Directory();
+  request.pickerDirectory = PickerDestinationFolder(request.destinationIndex, Edit1.Text(),
+                                                    DirectoryListBox1.Directory());
   request.iconFile = Edit4.Text();
   request.iconIndex = ImageListBox1.ItemIndex();
   WriteShortcut(request);

@@ -127,17 +127,44 @@ std::string DirectoryItems::Path(int index) const {
   return drive + std::string(rest.substr(0, end));
 }
 
-void SortUniqueNames(std::vector<std::string>& names, NameComparison compare) {
-  // A stable sort keeps names that compare equal in the order they were listed, so that the
-  // first one listed is the one kept.
-  std::stable_sort(
-      names.begin(), names.end(),
-      [compare](const std::string& a, const std::string& b) { return compare(a, b) < 0; });
-  names.erase(std::unique(names.begin(), names.end(),
-                          [compare](const std::string& kept, const std::string& next) {
-                            return compare(kept, next) == 0;
-                          }),
-              names.end());
+void SortUniqueNames(std::vector<std::string>& names, NameComparison compare, SortKey key) {
+  // Positions in the listed order, sorted stably: of equal names the one listed first leads.
+  std::vector<std::size_t> order(names.size());
+  for (std::size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  const auto byCompare = [&](std::size_t a, std::size_t b) {
+    return compare(names[a], names[b]) < 0;
+  };
+  if (key) {
+    std::vector<std::string> keys;
+    keys.reserve(names.size());
+    for (const std::string& name : names)
+      keys.push_back(key(name));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+  } else {
+    std::stable_sort(order.begin(), order.end(), byCompare);
+  }
+
+  std::vector<std::size_t> kept;
+  kept.reserve(order.size());
+  for (std::size_t next : order) {
+    const int relation = kept.empty() ? -1 : compare(names[kept.back()], names[next]);
+    if (relation > 0 && key) {
+      // A key ordered two names otherwise than `compare` does.
+      SortUniqueNames(names, compare);
+      return;
+    }
+    if (relation != 0)
+      kept.push_back(next);
+    else if (next < kept.back())
+      kept.back() = next;
+  }
+  std::vector<std::string> sorted;
+  sorted.reserve(kept.size());
+  for (std::size_t at : kept)
+    sorted.push_back(std::move(names[at]));
+  names = std::move(sorted);
 }
 
 }  // namespace velmora

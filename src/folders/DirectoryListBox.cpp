@@ -4,6 +4,7 @@
 #include "folders/DirectoryPath.h"
 #include "folders/DriveComboBox.h"
 #include "folders/DriveItems.h"
+#include "folders/ListBoxFill.h"
 #include "folders/SubfolderNames.h"
 #include "ui/ItemDrawFrame.h"
 
@@ -14,28 +15,11 @@ namespace {
 constexpr ui::ControlStyle kStyle{
     "LISTBOX",
     // The texts stay in the control, so that screen readers read the items as shown and typing
-    // a letter moves to the next folder that starts with it.
-    LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_VSCROLL |
-        WS_TABSTOP,
+    // a letter moves to the next folder that starts with it. The scroll bar stays, so that the
+    // frame does not change with every folder.
+    LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_DISABLENOSCROLL |
+        WS_VSCROLL | WS_TABSTOP,
     WS_EX_CLIENTEDGE};
-
-// Drawing is off while the items are replaced: with thousands of subfolders, a list that
-// repaints after every added item takes minutes instead of a fraction of a second.
-class RedrawSuspension {
- public:
-  explicit RedrawSuspension(HWND window) : window_(window) {
-    SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
-  }
-  ~RedrawSuspension() {
-    SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(window_, nullptr, TRUE);
-  }
-  RedrawSuspension(const RedrawSuspension&) = delete;
-  RedrawSuspension& operator=(const RedrawSuspension&) = delete;
-
- private:
-  HWND window_;
-};
 
 // Sets a flag for the length of a scope.
 class FlagScope {
@@ -65,6 +49,8 @@ TDirectoryListBox::TDirectoryListBox(ui::Widget& parent, int id, ui::Bounds boun
 TDirectoryListBox::~TDirectoryListBox() {
   if (driveList_)
     driveList_->dirList_ = nullptr;
+  if (HasWindow())
+    EmptyListBox(Handle());
 }
 
 ui::ControlStyle TDirectoryListBox::CreationStyle() const {
@@ -121,20 +107,17 @@ void TDirectoryListBox::Rebuild() {
   showStoredCase_ = !flags || ShowsStoredCase(*flags);
   items_ = DirectoryItems(directory_, ReadSubfolderNames(directory_));
 
-  HWND list = Handle();
-  const RedrawSuspension quiet(list);
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  const ListBoxFill list(Handle());
   const int count = items_.Count();
   std::size_t bytes = 0;
   for (int i = 0; i < count; ++i)
     bytes += items_.Text(i).size() + 1;
-  SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(count), static_cast<LPARAM>(bytes));
+  list.Reserve(count, bytes);
   for (int i = 0; i < count; ++i) {
     const std::string lowered = showStoredCase_ ? std::string() : DisplayText(i);
-    const char* text = showStoredCase_ ? items_.Text(i).c_str() : lowered.c_str();
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    list.Add(showStoredCase_ ? items_.Text(i).c_str() : lowered.c_str());
   }
-  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(items_.OpenFolderIndex()), 0);
+  SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(items_.OpenFolderIndex()), 0);
 }
 
 std::string TDirectoryListBox::DisplayText(int index) const {
@@ -170,6 +153,9 @@ LRESULT TDirectoryListBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     OpenSelected();
     return 0;
   }
+  // Emptied before the list box drops its items one by one.
+  if (message == WM_DESTROY)
+    EmptyListBox(Handle());
   return ListBox::OnMessage(message, wParam, lParam);
 }
 

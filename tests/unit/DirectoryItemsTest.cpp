@@ -124,23 +124,37 @@ TEST(DirectoryItems, NamesShowAsStoredOnVolumesThatKeepOrRespectCase) {
   EXPECT_FALSE(ShowsStoredCase(0));
 }
 
+std::string Lower(std::string text) {
+  for (char& c : text)
+    c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  return text;
+}
 int CompareIgnoringCase(const std::string& left, const std::string& right) {
-  const auto lower = [](std::string text) {
-    for (char& c : text)
-      c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    return text;
-  };
-  return lower(left).compare(lower(right));
+  return Lower(left).compare(Lower(right));
+}
+std::string LowerKey(const std::string& name) {
+  return Lower(name);
+}
+// Orders equal names by case, not as they were listed.
+std::string CapitalsFirstKey(const std::string& name) {
+  return Lower(name) + (name[0] >= 'a' ? "1" : "0");
+}
+// Orders capitals before small letters, which the comparison does not.
+std::string MisleadingKey(const std::string& name) {
+  return name;
 }
 
-TEST(DirectoryItems, SubfolderNamesSortedWithTheFirstOfEqualNamesKept) {
-  std::vector<std::string> names = {"beta", "Alpha", "ALPHA", "gamma", "alpha", "Beta2", "BETA"};
-  velmora::SortUniqueNames(names, &CompareIgnoringCase);
-  EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "beta", "Beta2", "gamma"}));
+TEST(DirectoryItems, SubfolderNamesSortedWithTheFirstListedOfEqualNamesKept) {
+  for (const velmora::SortKey key :
+       {velmora::SortKey(nullptr), &LowerKey, &CapitalsFirstKey, &MisleadingKey}) {
+    std::vector<std::string> names = {"beta", "alpha", "ALPHA", "Gamma", "Alpha", "Beta2", "BETA"};
+    velmora::SortUniqueNames(names, &CompareIgnoringCase, key);
+    EXPECT_EQ(names, (std::vector<std::string>{"alpha", "beta", "Beta2", "Gamma"}));
 
-  std::vector<std::string> none;
-  velmora::SortUniqueNames(none, &CompareIgnoringCase);
-  EXPECT_TRUE(none.empty());
+    std::vector<std::string> none;
+    velmora::SortUniqueNames(none, &CompareIgnoringCase, key);
+    EXPECT_TRUE(none.empty());
+  }
 }
 
 }  // namespace

@@ -175,7 +175,9 @@ TEST(CustomFolder, SameDirectoryWritesIntoTheFolderItNamesEvenWhenThePickerCanno
   ASSERT_NE(error, nullptr);
   ASSERT_TRUE(App::Answer(error, IDOK));
   ASSERT_NE(run.WaitForWindow(), nullptr);
-  // The picker stays in the program's folder; the question names the target's.
+  // The picker stays in the program's folder, where the start-up put it; the question names the
+  // target's.
+  EXPECT_TRUE(Shows(run.Control(id::kDirectoryListBox1), FolderTree(sandbox.Folder())));
   ASSERT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000));
   run.PressKey(VK_RETURN);
   const HWND box = run.WaitForConfirmBox();

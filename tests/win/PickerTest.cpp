@@ -189,7 +189,8 @@ TEST_F(Picker, DriveListHoldsEachDriveAndMovesWithTheDirectoryListBothWays) {
   EXPECT_EQ(form_.drives.Drive(), 'c');
   if (!HasDataDisk())
     GTEST_SKIP() << "no drive D: labelled Data Disk";
-  EXPECT_EQ(IndexOf(items, "d: [data disk]"), form_.drives.ItemIndex() + 1);
+  const int dataDisk = IndexOf(items, "d: [data disk]");
+  EXPECT_EQ(dataDisk, form_.drives.ItemIndex() + 1);
 
   // The next drive by the keyboard: the directory list is there at once.
   Press(form_.drives.Handle(), VK_DOWN);
@@ -204,6 +205,12 @@ TEST_F(Picker, DriveListHoldsEachDriveAndMovesWithTheDirectoryListBothWays) {
       ComboTexts(form_.drives.Handle())[static_cast<std::size_t>(form_.drives.ItemIndex())].substr(
           0, 2),
       "c:");
+
+  // Upper-case letters: the items are made again, labels in the letters' case.
+  form_.drives.SetTextCase(TextCase::kUpperCase);
+  EXPECT_EQ(ComboTexts(form_.drives.Handle())[static_cast<std::size_t>(dataDisk)],
+            "D: [DATA DISK]");
+  EXPECT_EQ(form_.drives.Drive(), 'C');
   EXPECT_TRUE(g_reports.empty());
 }
 
@@ -249,6 +256,10 @@ TEST(PickerLink, ClearedWhenEitherListGoes) {
   ScratchFolder folder;  // puts the current folder back
   PickerForm keep;
   EXPECT_EQ(keep.drives.DirList(), &keep.dirs);
+  // Made with its window: the current folder, selected.
+  EXPECT_EQ(keep.dirs.Directory(), CurrentFolder());
+  EXPECT_EQ(Selection(keep.dirs.Handle()),
+            static_cast<int>(FolderTree(CurrentFolder()).size()) - 1);
   {
     const auto other = std::make_unique<PickerForm>();
     keep.drives.SetDirList(&other->dirs);

@@ -140,8 +140,9 @@ KKKKKKKK........
 
 
 # The directory list's folders, 16 by 15: the root and the folders above the open one, the
-# subfolders, and the open folder itself, whose front flap is blue.
-FOLDER_OPEN = """
+# subfolders, and the open folder itself. The two open folders share a shape whose front flap,
+# in small letters, is yellow on the folders above and blue on the open one.
+FOLDER_OPEN_SHAPE = """
 ................
 ................
 ..KKKKK.........
@@ -149,15 +150,17 @@ FOLDER_OPEN = """
 KWYYYYYWKKKKKK..
 KWYYYYYYYYYYYOK.
 KWYYKKKKKKKKKKKK
-KWYKWYYYYYYYYYOK
-KWKWYYYYYYYYYYK.
-KWKWYYYYYYYYYOK.
-KKWYYYYYYYYYOK..
-KKWYYYYYYYYYOK..
-KWYYYYYYYYYOK...
+KWYKWyyyyyyyyyoK
+KWKWyyyyyyyyyyK.
+KWKWyyyyyyyyyoK.
+KKWyyyyyyyyyoK..
+KKWyyyyyyyyyoK..
+KWyyyyyyyyyoK...
 KKKKKKKKKKKKK...
 ................
 """
+FLAP_ABOVE = {"y": "Y", "o": "O"}
+FLAP_CURRENT = {"y": "A", "o": "T"}
 
 FOLDER_CLOSED = """
 ................
@@ -174,24 +177,6 @@ KWYYYYYYYYYYYYOK
 KWYYYYYYYYYYYYOK
 KOOOOOOOOOOOOOOK
 .KKKKKKKKKKKKKK.
-................
-"""
-
-FOLDER_CURRENT = """
-................
-................
-..KKKKK.........
-.KWWWWWK........
-KWYYYYYWKKKKKK..
-KWYYYYYYYYYYYOK.
-KWYYKKKKKKKKKKKK
-KWYKWAAAAAAAAATK
-KWKWAAAAAAAAAAK.
-KWKWAAAAAAAAATK.
-KKWAAAAAAAAATK..
-KKWAAAAAAAAATK..
-KWAAAAAAAAATK...
-KKKKKKKKKKKKK...
 ................
 """
 
@@ -329,6 +314,10 @@ def glyph_pair(normal_grid, disabled_map):
     return file_header + header + pixels
 
 
+def recolour(grid, colours):
+    return "".join(colours.get(c, c) for c in grid)
+
+
 def picture(grid, width, height):
     """A 16-colour BMP of one picture whose background, the bottom-left pixel, is drawn transparent."""
     rows = parse(grid, width, height)
@@ -367,9 +356,9 @@ def outputs():
         "glyph_create.bmp": glyph_pair(GLYPH_CREATE, DISABLED_CREATE),
         "glyph_close.bmp": glyph_pair(GLYPH_CLOSE, DISABLED_CLOSE),
         "Velmora.ico": icon(ICON_16, ICON_32),
-        "folder_open.bmp": picture(FOLDER_OPEN, 16, 15),
+        "folder_open.bmp": picture(recolour(FOLDER_OPEN_SHAPE, FLAP_ABOVE), 16, 15),
         "folder_closed.bmp": picture(FOLDER_CLOSED, 16, 15),
-        "folder_current.bmp": picture(FOLDER_CURRENT, 16, 15),
+        "folder_current.bmp": picture(recolour(FOLDER_OPEN_SHAPE, FLAP_CURRENT), 16, 15),
         "drive_floppy.bmp": picture(DRIVE_FLOPPY, 16, 11),
         "drive_hard.bmp": picture(DRIVE_HARD, 16, 11),
         "drive_network.bmp": picture(DRIVE_NETWORK, 16, 11),

@@ -43,14 +43,10 @@ class DirectoryItems {
  public:
   DirectoryItems() = default;
   // `directory` is absolute, as the system reports a current directory; `subfolders` are its
-  // subfolders' names in the order they are listed.
+  // subfolders' names in the order the list shows them.
   DirectoryItems(std::string directory, std::vector<std::string> subfolders);
 
-  const std::string& Directory() const { return directory_; }
   int Count() const;
-  // The folders from the root down to the open one, as the list shows them first.
-  const std::vector<DirectoryItem>& Tree() const { return tree_; }
-  const std::vector<std::string>& Subfolders() const { return subfolders_; }
   const std::string& Text(int index) const;
   FolderKind Kind(int index) const;
   // The item selected after a rebuild: the open folder, or the root item of a network root.

@@ -53,10 +53,6 @@ TDirectoryListBox::~TDirectoryListBox() {
     EmptyListBox(Handle());
 }
 
-ui::ControlStyle TDirectoryListBox::CreationStyle() const {
-  return kStyle;
-}
-
 void TDirectoryListBox::SetDirectory(const std::string& path) {
   if (path.empty() || SameDirectory(directory_, path))
     return;

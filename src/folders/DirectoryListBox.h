@@ -29,15 +29,12 @@ class TDirectoryListBox : public ui::ListBox {
   // that drive.
   void DriveChange(char letter);
 
-  // The items as built for the current Directory, and the folder each one stands for.
-  const DirectoryItems& Items() const { return items_; }
   // Opens the selected item's folder.
   void OpenSelected();
 
   ui::Event onChange;  // after every change of Directory
 
  protected:
-  ui::ControlStyle CreationStyle() const override;
   void OnWindowCreated() override;
   void OnFontChanged() override;
   bool OnCommand(WORD code) override;

@@ -83,10 +83,6 @@ TDriveComboBox::~TDriveComboBox() {
     dirList_->driveList_ = nullptr;
 }
 
-ui::ControlStyle TDriveComboBox::CreationStyle() const {
-  return kStyle;
-}
-
 void TDriveComboBox::SetDirList(TDirectoryListBox* list) {
   if (dirList_)
     dirList_->driveList_ = nullptr;

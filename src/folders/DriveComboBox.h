@@ -39,7 +39,6 @@ class TDriveComboBox : public ui::Control {
   ui::Event onChange;  // after every drive change
 
  protected:
-  ui::ControlStyle CreationStyle() const override;
   void OnWindowCreated() override;
   void OnFontChanged() override;
   int ExtraCreationHeight() const override { return 160; }  // the drop-down list

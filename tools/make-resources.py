@@ -139,6 +139,118 @@ KKKKKKKK........
 """
 
 
+# The directory list's folders, 16 by 15: the root and the folders above the open one, the
+# subfolders, and the open folder itself. The two open folders share a shape whose front flap,
+# in small letters, is yellow on the folders above and blue on the open one.
+FOLDER_OPEN_SHAPE = """
+................
+................
+..KKKKK.........
+.KWWWWWK........
+KWYYYYYWKKKKKK..
+KWYYYYYYYYYYYOK.
+KWYYKKKKKKKKKKKK
+KWYKWyyyyyyyyyoK
+KWKWyyyyyyyyyyK.
+KWKWyyyyyyyyyoK.
+KKWyyyyyyyyyoK..
+KKWyyyyyyyyyoK..
+KWyyyyyyyyyoK...
+KKKKKKKKKKKKK...
+................
+"""
+FLAP_ABOVE = {"y": "Y", "o": "O"}
+FLAP_CURRENT = {"y": "A", "o": "T"}
+
+FOLDER_CLOSED = """
+................
+................
+..KKKKK.........
+.KWWWWWK........
+KWYYYYYWKKKKKKK.
+KWYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYOK
+KOOOOOOOOOOOOOOK
+.KKKKKKKKKKKKKK.
+................
+"""
+
+# The drive list's drives, 16 by 11.
+DRIVE_FLOPPY = """
+.KKKKKKKKKKKKK..
+.KNNSSSSSSSNNK..
+.KNNSSSSKSSNNK..
+.KNNSSSSKSSNNK..
+.KNNNNNNNNNNNK..
+.KNNWWWWWWWNNK..
+.KNNWWWWWWWNNK..
+.KNNWDDDDDWNNK..
+.KNNWWWWWWWNNK..
+.KKKKKKKKKKKKK..
+................
+"""
+
+DRIVE_HARD = """
+................
+................
+..KKKKKKKKKKKK..
+.KWWWWWWWWWWWDK.
+.KSSSSSSSSSSSDK.
+.KSSSSSSSSSSSDK.
+.KSSSSSSSSSLLDK.
+.KDDDDDDDDDDDDK.
+..KKKKKKKKKKKK..
+................
+................
+"""
+
+DRIVE_NETWORK = """
+..KKKKKKKKKKKK..
+.KWWWWWWWWWWWDK.
+.KSSSSSSSSSSSDK.
+.KSSSSSSSSSLLDK.
+.KDDDDDDDDDDDDK.
+..KKKKKKKKKKKK..
+.......KK.......
+.......KK.......
+KKKKKKKKKKKKKKKK
+................
+................
+"""
+
+DRIVE_CDROM = """
+.....KKKKK......
+...KKAWWWSKK....
+..KAWWWWWSSSK...
+.KAWWWWWWSSSSK..
+.KWWWWKKKSSSSK..
+.KWWWWK.KSSSSK..
+.KWWWWKKKSSDSK..
+.KSWWWWWSSSDDK..
+..KSSSSSSSDDK...
+...KKSSSDDKK....
+.....KKKKK......
+"""
+
+DRIVE_RAM = """
+................
+..K.K.K.K.K.K...
+..K.K.K.K.K.K...
+.KKKKKKKKKKKKK..
+.KGGGGGGGGGGGK..
+.KGLLGGGGGGGGK..
+.KGGGGGGGGGGGK..
+.KKKKKKKKKKKKK..
+..K.K.K.K.K.K...
+..K.K.K.K.K.K...
+................
+"""
+
 def parse(grid, width, height):
     rows = grid.strip("\n").split("\n")
     if len(rows) != height or any(len(r) != width for r in rows):
@@ -202,6 +314,23 @@ def glyph_pair(normal_grid, disabled_map):
     return file_header + header + pixels
 
 
+def recolour(grid, colours):
+    return "".join(colours.get(c, c) for c in grid)
+
+
+def picture(grid, width, height):
+    """A 16-colour BMP of one picture whose background, the bottom-left pixel, is drawn transparent."""
+    rows = parse(grid, width, height)
+    if rows[-1][0] != BACKGROUND:
+        raise ValueError("the bottom-left pixel of a picture must be the background")
+    if "P" in grid:
+        raise ValueError("purple is the background colour and cannot be drawn")
+    pixels = pack_4bit(rows, lambda c: INDEX["P"] if c == BACKGROUND else INDEX[c])
+    header = info_header(width, height, len(pixels)) + palette_bytes()
+    file_header = struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(pixels), 0, 0, 14 + len(header))
+    return file_header + header + pixels
+
+
 def icon(*grids):
     """An icon file holding one 16-colour image per grid, smallest first."""
     images = []
@@ -227,6 +356,14 @@ def outputs():
         "glyph_create.bmp": glyph_pair(GLYPH_CREATE, DISABLED_CREATE),
         "glyph_close.bmp": glyph_pair(GLYPH_CLOSE, DISABLED_CLOSE),
         "Velmora.ico": icon(ICON_16, ICON_32),
+        "folder_open.bmp": picture(recolour(FOLDER_OPEN_SHAPE, FLAP_ABOVE), 16, 15),
+        "folder_closed.bmp": picture(FOLDER_CLOSED, 16, 15),
+        "folder_current.bmp": picture(recolour(FOLDER_OPEN_SHAPE, FLAP_CURRENT), 16, 15),
+        "drive_floppy.bmp": picture(DRIVE_FLOPPY, 16, 11),
+        "drive_hard.bmp": picture(DRIVE_HARD, 16, 11),
+        "drive_network.bmp": picture(DRIVE_NETWORK, 16, 11),
+        "drive_cdrom.bmp": picture(DRIVE_CDROM, 16, 11),
+        "drive_ram.bmp": picture(DRIVE_RAM, 16, 11),
     }
 
 

@@ -14,3 +14,10 @@ if [ ! -f "$WINEPREFIX/.velmora-ready" ]; then
   wineserver -w
   touch "$WINEPREFIX/.velmora-ready"
 fi
+# A second fixed drive for the drive list's tests: D: is a folder of the prefix whose volume label,
+# which Wine reads from the file .windows-label at the drive's root, is "Data Disk".
+if [ ! -e "$WINEPREFIX/dosdevices/d:" ]; then
+  mkdir -p "$WINEPREFIX/drive_d"
+  printf 'Data Disk' >"$WINEPREFIX/drive_d/.windows-label"
+  ln -s ../drive_d "$WINEPREFIX/dosdevices/d:"
+fi

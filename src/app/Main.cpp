@@ -56,7 +56,7 @@ TForm1::TForm1()
                     {"LISTBOX", LBS_NOTIFY | LBS_MULTICOLUMN | WS_HSCROLL | WS_TABSTOP,
                      WS_EX_CLIENTEDGE}),
       GroupBox2(*this, id::kGroupBox2, {272, 160, 225, 145}, text::kGroupBox2),
-      DriveComboBox1(GroupBox2, id::kDriveComboBox1, {16, 120, 192, 18}, {}, CBS_DROPDOWNLIST),
+      DriveComboBox1(GroupBox2, id::kDriveComboBox1, {16, 120, 192, 18}),
       DirectoryListBox1(GroupBox2, id::kDirectoryListBox1, {16, 16, 192, 97}),
       BitBtn1(*this, id::kBitBtn1, {16, 316, 369, 25}, text::kBitBtn1, IDB_GLYPH_CREATE, true),
       BitBtn2(*this, id::kBitBtn2, {400, 316, 97, 25}, text::kBitBtn2, IDB_GLYPH_CLOSE, false),
@@ -69,6 +69,7 @@ TForm1::TForm1()
   CheckBox1.SetChecked(true);
   GroupBox2.SetFont(GreyFont());
   GroupBox2.SetEnabled(false);
+  DriveComboBox1.SetDirList(&DirectoryListBox1);
   // The icon list gets its window only when the window is shown: until then its selection
   // reads 0, which the first-start link relies on.
   ImageListBox1.SetDeferred(true);

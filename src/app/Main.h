@@ -6,6 +6,7 @@
 #include <string>
 
 #include "folders/DirectoryListBox.h"
+#include "folders/DriveComboBox.h"
 #include "ui/BitBtn.h"
 #include "ui/OpenDialog.h"
 #include "ui/RadioGroup.h"
@@ -72,8 +73,8 @@ class TForm1 : public ui::Form {
   ui::Button Button2;
   ui::ListBox ImageListBox1;
   ui::GroupBox GroupBox2;
-  ui::ComboBox DriveComboBox1;
-  DirectoryListBox DirectoryListBox1;
+  TDriveComboBox DriveComboBox1;
+  TDirectoryListBox DirectoryListBox1;
   ui::BitBtn BitBtn1;
   ui::BitBtn BitBtn2;
 

@@ -5,8 +5,9 @@
 #include <climits>
 #include <string_view>
 
-#include "base/LeadBytes.h"
 #include "base/PathRules.h"
+#include "folders/CodePageCase.h"
+#include "folders/DirectoryItems.h"
 #include "folders/IoErrorText.h"
 #include "base/Error.h"
 
@@ -61,52 +62,6 @@ void Enter(const std::string& folder) {
   }
 }
 
-// The root of a path's volume with its closing backslash (C:\ or \\server\share\); empty when
-// the path names none.
-std::string VolumeRoot(std::string_view path) {
-  if (path.size() >= 2 && path[1] == ':') {
-    return std::string(path.substr(0, 2)) + '\\';
-  }
-  if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
-    const std::size_t server = FindBackslash(path, 2);
-    if (server == std::string_view::npos) {
-      return {};
-    }
-    const std::size_t share = FindBackslash(path, server + 1);
-    return share == std::string_view::npos ? std::string(path) + '\\'
-                                           : std::string(path.substr(0, share + 1));
-  }
-  return {};
-}
-
-bool IsCaseSensitiveVolume(std::string_view path) {
-  const std::string root = VolumeRoot(path);
-  DWORD flags = 0;
-  // Without an answer from the volume, paths compare as on the usual case-insensitive ones.
-  if (!GetVolumeInformationA(root.empty() ? nullptr : root.c_str(), nullptr, 0, nullptr, nullptr,
-                             &flags, nullptr, 0)) {
-    return false;
-  }
-  return (flags & FS_CASE_SENSITIVE) != 0;
-}
-
-// Lower case for comparing paths. On double-byte systems only the single-byte letters A-Z
-// change; the second byte of a double-byte character is left alone even where it has the code
-// of a capital letter (ア is 0x83 0x41).
-std::string LowerForComparison(std::string text) {
-  if (GetSystemMetrics(SM_DBCSENABLED)) {
-    const LeadBytes& lead = LeadBytes::Active();
-    for (std::size_t pos = 0; pos < text.size(); pos += lead.CharLength(text, pos)) {
-      if (lead.CharLength(text, pos) == 1 && text[pos] >= 'A' && text[pos] <= 'Z') {
-        text[pos] = static_cast<char>(text[pos] - 'A' + 'a');
-      }
-    }
-  } else if (!text.empty() && text.size() <= MAXDWORD) {
-    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-  }
-  return text;
-}
-
 }  // namespace
 
 std::string CurrentDirectory() {
@@ -130,7 +85,10 @@ std::string EnterDirectory(const std::string& path) {
 
   const std::size_t separator = FindLastOf(full, "\\");
   const bool hasLastComponent = separator != std::string::npos && separator + 1 < full.size();
-  if (!hasLastComponent) {
+  if (DrivePart(full) == full) {
+    // A network root without its closing backslash: the share is no folder of the server's.
+    Enter(full + '\\');
+  } else if (!hasLastComponent) {
     Enter(full);
   } else {
     const std::string last = full.substr(separator + 1);
@@ -148,13 +106,25 @@ std::string EnterDirectory(const std::string& path) {
   return entered;
 }
 
+std::optional<unsigned long> FileSystemFlags(std::string_view path) {
+  const std::string drive = DrivePart(path);
+  const std::string root = drive.empty() ? std::string() : drive + '\\';
+  DWORD flags = 0;
+  if (!GetVolumeInformationA(root.empty() ? nullptr : root.c_str(), nullptr, 0, nullptr, nullptr,
+                             &flags, nullptr, 0)) {
+    return std::nullopt;
+  }
+  return flags;
+}
+
 bool SameDirectory(const std::string& current, const std::string& other) {
   if (current.size() > INT_MAX || other.size() > INT_MAX) {
     return false;
   }
-  const bool caseSensitive = IsCaseSensitiveVolume(current);
-  const std::string left = caseSensitive ? current : LowerForComparison(current);
-  const std::string right = caseSensitive ? other : LowerForComparison(other);
+  // Without an answer from the volume, paths compare as on the usual case-insensitive ones.
+  const bool caseSensitive = (FileSystemFlags(current).value_or(0) & FS_CASE_SENSITIVE) != 0;
+  const std::string left = caseSensitive ? current : CodePageLower(current);
+  const std::string right = caseSensitive ? other : CodePageLower(other);
   return CompareStringA(LOCALE_USER_DEFAULT, 0, left.data(), static_cast<int>(left.size()),
                         right.data(), static_cast<int>(right.size())) == CSTR_EQUAL;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Entering folders for the directory list: the process's current directory follows the list.
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -14,6 +16,10 @@ std::string CurrentDirectory();
 // a folder cannot be entered, leaving the current directory as it was. An empty path enters
 // nothing and gives the current directory.
 std::string EnterDirectory(const std::string& path);
+
+// The file-system flags (FS_CASE_SENSITIVE, FS_CASE_IS_PRESERVED, ...) of the volume a path is
+// on; the current volume's for a path without a drive; nullopt when the volume does not answer.
+std::optional<unsigned long> FileSystemFlags(std::string_view path);
 
 // Whether two directory paths name the same folder, compared with CompareStringA in the user's
 // default locale; unless the volume of `current` is case-sensitive, both are first lower-cased

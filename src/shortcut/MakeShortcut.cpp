@@ -2,6 +2,7 @@
 #include "shortcut/MakeShortcut.h"
 
 #include "app/Main.h"
+#include "folders/DestinationFolder.h"
 
 namespace velmora {
 
@@ -16,7 +17,8 @@ ShortcutRequest WindowShortcutRequest(const TForm1& form, const std::string& tar
   request.showCommand = showCommand;
   request.addSuffix = addSuffix;
   request.destinationIndex = form.RadioGroup1.ItemIndex();
-  request.pickerDirectory = form.DirectoryListBox1.Directory();
+  request.pickerDirectory = PickerDestinationFolder(request.destinationIndex, form.Edit1.Text(),
+                                                    form.DirectoryListBox1.Directory());
   request.iconFile = form.Edit4.Text();
   request.iconIndex = form.ImageListBox1.ItemIndex();
   return request;

@@ -12,7 +12,7 @@ struct ShortcutRequest {
   int showCommand = 0;   // SW_ value, stored unchanged
   bool addSuffix = false;
   int destinationIndex = 0;     // the picker destinations write into pickerDirectory
-  std::string pickerDirectory;  // the directory list's folder
+  std::string pickerDirectory;  // the folder of the picker destinations
   std::string iconFile;
   int iconIndex = 0;
 };

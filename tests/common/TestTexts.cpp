@@ -36,5 +36,7 @@ const char kNameIsDeviceReportTail[] =
     " はデバイスの名前なので、ショートカットファイル名に使えません.";
 const char kPathNotInCodePageReportTail[] =
     " の名前には、この環境の文字コードで表せない文字があるため、使えません.";
+const char kIoFileNotFound[] = "ﾌｧｲﾙが見つかりません";
+const char kIoInvalidName[] = "不正なﾌｧｲﾙ名です";
 
 }  // namespace velmora::test_text

@@ -37,5 +37,8 @@ extern const char kNameEmptyReport[];
 extern const char kNameEndsInDotOrBlankReport[];
 extern const char kNameIsDeviceReportTail[];       // after the name
 extern const char kPathNotInCodePageReportTail[];  // after the path, "?" for what it lacks
+// The input/output errors of a folder that does not exist: system codes 2 and 3.
+extern const char kIoFileNotFound[];
+extern const char kIoInvalidName[];
 
 }  // namespace velmora::test_text

@@ -1,0 +1,170 @@
+#include "folders/DirectoryItems.h"
+
+#include <algorithm>
+
+#include "base/LeadBytes.h"
+#include "base/PathRules.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+bool EndsWithBackslash(std::string_view path) {
+  const std::size_t last = LeadBytes::Active().LastCharStart(path);
+  return last != npos && last + 1 == path.size() && path[last] == '\\';
+}
+
+std::vector<DirectoryItem> TreeItems(std::string_view directory) {
+  std::vector<DirectoryItem> tree;
+  const std::string root = DrivePart(directory) + '\\';
+  std::string_view rest = directory;
+  int level = 0;
+  if (root.size() > 2 && root[1] == '\\') {
+    tree.push_back({root, FolderKind::kOpen});
+    rest = directory.size() > root.size() ? directory.substr(root.size()) : std::string_view();
+    level = 1;
+  }
+  if (rest.empty())
+    return tree;
+  if (!EndsWithBackslash(rest)) {
+    for (std::size_t separator = FindBackslash(rest, 0); separator != npos;
+         separator = FindBackslash(rest, 0)) {
+      // The drive item keeps its backslash, so that it reads C:\ as the root does.
+      std::string text(rest.substr(0, level == 0 ? separator + 1 : separator));
+      tree.push_back({std::move(text), FolderKind::kOpen});
+      rest.remove_prefix(separator + 1);
+      ++level;
+    }
+  }
+  tree.push_back({std::string(rest), FolderKind::kCurrent});
+  return tree;
+}
+
+}  // namespace
+
+std::string DrivePart(std::string_view path) {
+  const LeadBytes& lead = LeadBytes::Active();
+  if (path.size() >= 2 && path[1] == ':' && lead.CharLength(path, 0) == 1)
+    return std::string(path.substr(0, 2));
+  if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
+    const std::size_t server = FindBackslash(path, 2);
+    const std::size_t share = server == npos ? npos : FindBackslash(path, server + 1);
+    return std::string(share == npos ? path : path.substr(0, share));
+  }
+  return {};
+}
+
+char DriveLetterOf(std::string_view path) {
+  const std::string drive = DrivePart(path);
+  return drive.size() == 2 && drive[1] == ':' ? drive[0] : '\0';
+}
+
+int CountBackslashes(std::string_view path) {
+  int count = 0;
+  for (std::size_t pos = FindBackslash(path, 0); pos != npos; pos = FindBackslash(path, pos + 1))
+    ++count;
+  return count;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!EndsWithBackslash(folder))
+    path += '\\';
+  path += name;
+  return path;
+}
+
+DirectoryItems::DirectoryItems(std::string directory, std::vector<std::string> subfolders)
+    : directory_(std::move(directory)),
+      tree_(TreeItems(directory_)),
+      subfolders_(std::move(subfolders)) {}
+
+int DirectoryItems::Count() const {
+  return static_cast<int>(tree_.size() + subfolders_.size());
+}
+
+const std::string& DirectoryItems::Text(int index) const {
+  const auto at = static_cast<std::size_t>(index);
+  return at < tree_.size() ? tree_[at].text : subfolders_.at(at - tree_.size());
+}
+
+FolderKind DirectoryItems::Kind(int index) const {
+  const auto at = static_cast<std::size_t>(index);
+  return at < tree_.size() ? tree_[at].kind : FolderKind::kClosed;
+}
+
+int DirectoryItems::Indent(int index) const {
+  if (Kind(index) == FolderKind::kClosed)
+    return 4 * CountBackslashes(directory_) + 6;
+  return 4 * index + 2;
+}
+
+std::string DirectoryItems::Path(int index) const {
+  if (index < 0 || index >= Count())
+    return {};
+  const std::string drive = DrivePart(directory_);
+  if (index == 0)
+    return drive + '\\';
+  switch (Kind(index)) {
+    case FolderKind::kClosed:
+      return JoinPath(directory_, Text(index));
+    case FolderKind::kCurrent:
+      return directory_;
+    case FolderKind::kOpen:
+      break;
+  }
+  // A folder above the open one: the directory up to its (index + 1)-th backslash after the
+  // drive part.
+  const std::string_view rest = std::string_view(directory_).substr(drive.size());
+  std::size_t end = npos;
+  for (int found = 0; found <= index; ++found) {
+    end = FindBackslash(rest, end == npos ? 0 : end + 1);
+    if (end == npos)
+      return directory_;
+  }
+  return drive + std::string(rest.substr(0, end));
+}
+
+void SortUniqueNames(std::vector<std::string>& names, NameComparison compare, SortKey key) {
+  // Positions in the listed order, sorted stably: of equal names the one listed first leads.
+  std::vector<std::size_t> order(names.size());
+  for (std::size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  const auto byCompare = [&](std::size_t a, std::size_t b) {
+    return compare(names[a], names[b]) < 0;
+  };
+  if (key) {
+    std::vector<std::string> keys;
+    keys.reserve(names.size());
+    for (const std::string& name : names)
+      keys.push_back(key(name));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+  } else {
+    std::stable_sort(order.begin(), order.end(), byCompare);
+  }
+
+  std::vector<std::size_t> kept;
+  kept.reserve(order.size());
+  for (std::size_t next : order) {
+    const int relation = kept.empty() ? -1 : compare(names[kept.back()], names[next]);
+    if (relation > 0 && key) {
+      // A key ordered two names otherwise than `compare` does.
+      SortUniqueNames(names, compare);
+      return;
+    }
+    if (relation != 0)
+      kept.push_back(next);
+    else if (next < kept.back())
+      kept.back() = next;
+  }
+  std::vector<std::string> sorted;
+  sorted.reserve(kept.size());
+  for (std::size_t at : kept)
+    sorted.push_back(std::move(names[at]));
+  names = std::move(sorted);
+}
+
+}  // namespace velmora

@@ -1,0 +1,76 @@
+#pragma once
+// The directory list's items, worked out from its Directory without a window: the folders from
+// the drive or network root down to the open folder, then the open folder's subfolders. Paths
+// are byte strings in the system code page; a backslash byte that ends a double-byte character
+// is never a separator.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+// Each kind is drawn with its own folder picture.
+enum class FolderKind {
+  kOpen,     // the root and every folder above the open one
+  kCurrent,  // the open folder
+  kClosed,   // a subfolder of the open folder
+};
+
+struct DirectoryItem {
+  std::string text;
+  FolderKind kind;
+};
+
+// "C:" or "\\server\share"; empty when the path starts with neither.
+std::string DrivePart(std::string_view path);
+// The drive letter of a path as written, or '\0' for a network path (or none).
+char DriveLetterOf(std::string_view path);
+// Backslashes that are characters of their own.
+int CountBackslashes(std::string_view path);
+// A folder and a name with one backslash between them, none added after a closing one.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// The system's file-system flags FS_CASE_SENSITIVE and FS_CASE_IS_PRESERVED.
+inline constexpr unsigned long kCaseSensitiveFlag = 0x1;
+inline constexpr unsigned long kCasePreservedFlag = 0x2;
+// Whether names are shown as stored: on volumes that keep or respect their case. Other volumes
+// show them in lower case.
+inline constexpr bool ShowsStoredCase(unsigned long fileSystemFlags) {
+  return (fileSystemFlags & (kCaseSensitiveFlag | kCasePreservedFlag)) != 0;
+}
+
+class DirectoryItems {
+ public:
+  DirectoryItems() = default;
+  // `directory` is absolute, as the system reports a current directory; `subfolders` are its
+  // subfolders' names in the order the list shows them.
+  DirectoryItems(std::string directory, std::vector<std::string> subfolders);
+
+  int Count() const;
+  const std::string& Text(int index) const;
+  FolderKind Kind(int index) const;
+  // The item selected after a rebuild: the open folder, or the root item of a network root.
+  int OpenFolderIndex() const { return static_cast<int>(tree_.size()) - 1; }
+  // Pixels from the item's left edge to its picture: 4 per tree level plus 2; subfolders 4 per
+  // backslash of the directory plus 6.
+  int Indent(int index) const;
+  // The folder item `index` stands for; empty past the last item.
+  std::string Path(int index) const;
+
+ private:
+  std::string directory_;
+  std::vector<DirectoryItem> tree_;
+  std::vector<std::string> subfolders_;
+};
+
+// Sorts folder names by `compare` (negative, zero or positive, like strcmp) and keeps, of
+// names that compare equal, only the one listed first.
+using NameComparison = int (*)(const std::string& left, const std::string& right);
+// A name's sort key: keys in byte order are meant to order names as `compare` does. They save
+// most of the comparisons; one pass of `compare` over the neighbours then checks the order, and
+// when a key is wrong the names are sorted by `compare` alone.
+using SortKey = std::string (*)(const std::string& name);
+void SortUniqueNames(std::vector<std::string>& names, NameComparison compare,
+                     SortKey key = nullptr);
+
+}  // namespace velmora

@@ -1,0 +1,66 @@
+#pragma once
+// The picker's drive list: a drop-down list of the computer's drives, linked to the directory
+// list. It shows the directory list's drive, and choosing another drive, by mouse or keyboard,
+// moves the directory list there at once.
+#include <string>
+#include <vector>
+
+#include "folders/DriveItems.h"
+#include "folders/PickerRows.h"
+#include "ui/Control.h"
+
+namespace velmora {
+
+class TDirectoryListBox;
+
+class TDriveComboBox : public ui::Control {
+ public:
+  TDriveComboBox(ui::Widget& parent, int id, ui::Bounds bounds);
+  ~TDriveComboBox() override;
+
+  // The selected drive's letter, '\0' for none (a network folder has no drive letter).
+  char Drive() const { return drive_; }
+  // Selects the drive and moves the linked directory list there. A drive the directory list
+  // cannot enter raises the input/output error.
+  void SetDrive(char letter);
+
+  TextCase GetTextCase() const { return textCase_; }
+  void SetTextCase(TextCase textCase);
+
+  TDirectoryListBox* DirList() const { return dirList_; }
+  // Links both ways; the link is cleared when either list goes.
+  void SetDirList(TDirectoryListBox* list);
+
+  // The item texts as shown, one per drive in letter order.
+  const std::vector<std::string>& ItemTexts() const { return texts_; }
+  int ItemIndex() const;
+
+  ui::Event onClick;   // the user changed the selection
+  ui::Event onChange;  // after every drive change
+
+ protected:
+  void OnWindowCreated() override;
+  void OnFontChanged() override;
+  int ExtraCreationHeight() const override { return 160; }  // the drop-down list
+  bool OnCommand(WORD code) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
+
+ private:
+  friend class TDirectoryListBox;
+
+  void BuildItems();
+  // Builds the items again and selects the drive that was selected.
+  void Refill();
+  int MeasureRow();
+  void UserChoseItem();
+
+  std::vector<std::string> texts_;
+  std::vector<DriveKind> kinds_;
+  char drive_;
+  TextCase textCase_ = TextCase::kLowerCase;
+  TDirectoryListBox* dirList_ = nullptr;
+  RowPictures pictures_;
+};
+
+}  // namespace velmora

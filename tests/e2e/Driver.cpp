@@ -72,17 +72,6 @@ HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& match) {
   return search.found;
 }
 
-std::string OwnFolder() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) {
-    return {};
-  }
-  std::string folder(path, length);
-  const std::size_t slash = folder.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : folder.substr(0, slash);
-}
-
 std::string ParentOf(const std::string& folder) {
   const std::size_t slash = folder.find_last_of('\\');
   return slash == std::string::npos ? std::string() : folder.substr(0, slash);
@@ -156,7 +145,7 @@ Sandbox::Sandbox() {
   RemoveTree(folder_);
   MakeFolder(folder_);
   // The tests live in tests\ of the build tree, the program in the tree itself.
-  const std::string program = ParentOf(OwnFolder()) + "\\Velmora.exe";
+  const std::string program = ParentOf(testing::TestProgramFolder()) + "\\Velmora.exe";
   ready_ = CopyFileA(program.c_str(), Executable().c_str(), FALSE) != FALSE;
 }
 

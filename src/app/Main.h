@@ -6,7 +6,9 @@
 #include <string>
 
 #include "folders/DirectoryListBox.h"
+#include "icons/ImageListBox.h"
 #include "ui/BitBtn.h"
+#include "ui/ImageList.h"
 #include "ui/OpenDialog.h"
 #include "ui/RadioGroup.h"
 #include "ui/StdControls.h"
@@ -29,11 +31,18 @@ class TForm1 : public ui::Form {
   void FormClose();
   void Edit1Change();
   void Button1Click();
+  void Button2Click();
+  void ImageListBox1Click();
+  void ImageListBox1KeyDown(WORD key, ui::ShiftState shift);
   void RadioGroup1Click();
   void BitBtn1Click();
   void WMDropFiles(HDROP drop);
 
   void SetTarget(const std::string& path);
+  void ShowFileIcon(const std::string& path);
+  void FillIconList(const std::string& path);
+  // The icon browse's choice: preview, list and Edit4 take the file.
+  void IconFileChosen(const std::string& path);
   void EnableCustomFolder(bool enable);
   void MakeShortcut(const std::string& targetPath, const std::string& shortcutName,
                     const std::string& arguments, int folderNumber, int showCommand,
@@ -43,10 +52,20 @@ class TForm1 : public ui::Form {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnFontChanged() override;
 
  private:
   void OfferSendToEntry();
   void SaveAndDestroy();
+  // Shows OpenDialog1 at the folder the settings remember; true when a file was chosen.
+  bool BrowseFromSavedFolder();
+  // The file whose icons are listed: Edit4's, or the target when Edit4 is empty.
+  std::string IconFile() const;
+  // The system's large-icon size at the window's DPI.
+  int LargeIconSize() const;
+  // Sizes the icon list's cells and images for the window's DPI; images of a new size are read
+  // again from the file.
+  void ScaleIconChoice();
 
  public:
   // The controls, in tab order within each parent.
@@ -66,7 +85,7 @@ class TForm1 : public ui::Form {
   ui::Picture Image1;
   ui::Edit Edit4;
   ui::Button Button2;
-  ui::ListBox ImageListBox1;
+  TImageListBox ImageListBox1;
   ui::GroupBox GroupBox2;
   ui::ComboBox DriveComboBox1;
   DirectoryListBox DirectoryListBox1;
@@ -74,6 +93,7 @@ class TForm1 : public ui::Form {
   ui::BitBtn BitBtn2;
 
   ui::OpenDialog OpenDialog1;
+  ui::ImageList ImageList1;
 };
 
 }  // namespace velmora

@@ -309,6 +309,18 @@ int App::ComboSelection(int id) const {
                             : static_cast<int>(SendWithTimeout(control, CB_GETCURSEL, 0, 0));
 }
 
+int App::ListCount(int id) const {
+  const HWND control = Control(id);
+  return control == nullptr ? INT_MIN
+                            : static_cast<int>(SendWithTimeout(control, LB_GETCOUNT, 0, 0));
+}
+
+int App::ListSelection(int id) const {
+  const HWND control = Control(id);
+  return control == nullptr ? INT_MIN
+                            : static_cast<int>(SendWithTimeout(control, LB_GETCURSEL, 0, 0));
+}
+
 HWND App::Focus() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);
@@ -342,6 +354,15 @@ SIZE App::ClientSize() const {
 
 void App::Click(int id) const {
   PostMessageA(Control(id), BM_CLICK, 0, 0);
+}
+
+void App::ClickListItem(int id, int index) const {
+  const HWND list = Control(id);
+  RECT item{};
+  SendWithTimeout(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(list, WM_LBUTTONUP, 0, at);
 }
 
 void App::SetText(int id, const std::string& text) const {

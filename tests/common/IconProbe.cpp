@@ -12,8 +12,8 @@ struct IconBitmaps {
     }
   }
   ICONINFO info{};
-  Unique<HGDIOBJ, GdiObjectDeleter> color;
-  Unique<HGDIOBJ, GdiObjectDeleter> mask;
+  ui::UniqueBitmap color;
+  ui::UniqueBitmap mask;
 };
 
 BOOL CALLBACK CountChild(HWND, LPARAM count) {

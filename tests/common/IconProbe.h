@@ -4,16 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "base/Unique.h"
+#include "ui/Handles.h"
 
 namespace velmora::testing {
-
-struct DcDeleter {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
 
 // A white 64x64 32-bit surface to draw on and read back.
 class Canvas {
@@ -28,8 +21,8 @@ class Canvas {
   COLORREF Pixel(int x, int y) const { return GetPixel(dc_.Get(), x, y); }
 
  private:
-  Unique<HDC, DcDeleter> dc_;
-  Unique<HGDIOBJ, GdiObjectDeleter> bitmap_;
+  ui::UniqueMemoryDc dc_;
+  ui::UniqueBitmap bitmap_;
   HGDIOBJ old_ = nullptr;
 };
 

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "icons/IconRules.h"
+
 namespace velmora {
 
 namespace {
@@ -35,8 +37,10 @@ ResourceBytes FindBytes(HMODULE module, const char* name, const char* type) {
 }  // namespace
 
 StoredIcons::StoredIcons(std::string path, int count) : path_(std::move(path)), count_(count) {
-  // As a data file: nothing of it runs, and a library of the other word size opens as well.
-  module_.Reset(LoadLibraryExA(path_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  // As a data file: nothing of it runs, and a library of the other word size opens as well. A
+  // name without extension gets a closing dot, or the loader would look for name.dll instead.
+  const std::string module = LowerExtension(path_).empty() ? path_ + "." : path_;
+  module_.Reset(LoadLibraryExA(module.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   if (!module_)
     return;
   EnumResourceNamesA(module_.Get(), RT_GROUP_ICON, &AddGroupName,

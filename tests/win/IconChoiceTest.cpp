@@ -81,6 +81,7 @@ TEST_F(IconChoice, ProgramWithThreeIconsListsThemAllAndTheChosenOneIsPreviewed) 
   // Each entry from its icon's large image, at the list's size.
   for (int i = 0; i < 3; ++i)
     EXPECT_EQ(window_.Entry(i), kLargeIconColors[i]) << i;
+  EXPECT_EQ(testing::ImagePixel(window_.ImageList1.Handle(), 0, 1, 1), RGB(255, 255, 255));
   EXPECT_EQ(window_.ImageList1.Width(), 16);
 
   window_.ClickEntry(2);

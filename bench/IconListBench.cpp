@@ -101,36 +101,42 @@ void Explain(const std::string& path, int runs) {
   std::vector<ui::UniqueIcon> smallIcons;
   for (int i = 0; i < count; ++i) {
     icons.push_back(stored.Large(i, large));
-    smallIcons.push_back(ui::UniqueIcon(static_cast<HICON>(
-        CopyImage(icons.back().Get(), IMAGE_ICON, 16, 16, 0))));
+    smallIcons.push_back(
+        ui::UniqueIcon(static_cast<HICON>(CopyImage(icons.back().Get(), IMAGE_ICON, 16, 16, 0))));
   }
   const std::vector<std::pair<const char*, std::function<void()>>> steps = {
-      {"ExtractIconExA, one icon a call", [&] {
+      {"ExtractIconExA, one icon a call",
+       [&] {
          for (int i = 0; i < count; ++i) {
            HICON icon = nullptr;
            ExtractIconExA(path.c_str(), i, &icon, nullptr, 1);
            const ui::UniqueIcon owner(icon);
          }
        }},
-      {"icon made from the opened file's resources", [&] {
+      {"icon made from the opened file's resources",
+       [&] {
          for (int i = 0; i < count; ++i)
            stored.Large(i, large);
        }},
-      {"ImageList_ReplaceIcon of a large icon", [&] {
+      {"ImageList_ReplaceIcon of a large icon",
+       [&] {
          const ui::UniqueImageList list = LiteralList();
          for (const ui::UniqueIcon& icon : icons)
            ImageList_ReplaceIcon(list.Get(), -1, icon.Get());
        }},
-      {"ImageList_ReplaceIcon of a 16x16 icon", [&] {
+      {"ImageList_ReplaceIcon of a 16x16 icon",
+       [&] {
          const ui::UniqueImageList list = LiteralList();
          for (const ui::UniqueIcon& icon : smallIcons)
            ImageList_ReplaceIcon(list.Get(), -1, icon.Get());
        }},
-      {"  of which CopyImage to 16x16", [&] {
+      {"  of which CopyImage to 16x16",
+       [&] {
          for (const ui::UniqueIcon& icon : icons)
            ui::UniqueIcon(static_cast<HICON>(CopyImage(icon.Get(), IMAGE_ICON, 16, 16, 0)));
        }},
-      {"  of which GetIconInfo", [&] {
+      {"  of which GetIconInfo",
+       [&] {
          for (const ui::UniqueIcon& icon : smallIcons) {
            ICONINFO info{};
            GetIconInfo(icon.Get(), &info);
@@ -138,13 +144,15 @@ void Explain(const std::string& path, int runs) {
            ui::UniqueBitmap mask(info.hbmMask);
          }
        }},
-      {"ImageList_SetImageCount, then ImageList_ReplaceIcon", [&] {
+      {"ImageList_SetImageCount, then ImageList_ReplaceIcon",
+       [&] {
          const ui::UniqueImageList list = LiteralList();
          ImageList_SetImageCount(list.Get(), static_cast<UINT>(count));
          for (int i = 0; i < count; ++i)
            ImageList_ReplaceIcon(list.Get(), i, icons[static_cast<size_t>(i)].Get());
        }},
-      {"strip: two DrawIconEx an icon, one stretch, one add", [&] {
+      {"strip: two DrawIconEx an icon, one stretch, one add",
+       [&] {
          ui::ImageList list(16, 16);
          IconStrip strip(count, large);
          for (int i = 0; i < count; ++i)
@@ -196,8 +204,8 @@ int main(int argc, char** argv) {
   // One of each first, outside the timing, to fill the caches; runs alternate afterwards.
   const ui::UniqueImageList reference = LiteralLoop(path);
   window.FillIconList(path);
-  const bool same = SameContent(reference.Get(), window.ImageList1) &&
-                    window.ImageListBox1.Count() == count;
+  const bool same =
+      SameContent(reference.Get(), window.ImageList1) && window.ImageListBox1.Count() == count;
   std::vector<double> literal;
   std::vector<double> filled;
   for (int run = 0; run < runs; ++run) {
@@ -212,10 +220,11 @@ int main(int argc, char** argv) {
   }
   const double literalMedian = Median(literal);
   const double filledMedian = Median(filled);
-  std::printf("median: literal loop %.1f ms (%.3f ms an icon), FillIconList %.1f ms (%.3f ms an "
-              "icon)\nratio FillIconList / literal loop: %.3f (aim: at most 0.5)\n",
-              literalMedian, literalMedian / count, filledMedian, filledMedian / count,
-              filledMedian / literalMedian);
+  std::printf(
+      "median: literal loop %.1f ms (%.3f ms an icon), FillIconList %.1f ms (%.3f ms an "
+      "icon)\nratio FillIconList / literal loop: %.3f (aim: at most 0.5)\n",
+      literalMedian, literalMedian / count, filledMedian, filledMedian / count,
+      filledMedian / literalMedian);
   if (explain)
     Explain(path, std::min(runs, 5));
   return same ? 0 : 1;

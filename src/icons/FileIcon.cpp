@@ -10,7 +10,8 @@
 namespace velmora {
 
 ui::UniqueIcon StoredIcon(const std::string& path, int index) {
-  const HICON answer = ExtractIconA(ui::ApplicationInstance(), path.c_str(), static_cast<UINT>(index));
+  const HICON answer =
+      ExtractIconA(ui::ApplicationInstance(), path.c_str(), static_cast<UINT>(index));
   // The marker 1 and an icon count are no icons: neither drawn nor destroyed.
   if (!IsIconHandle(index, reinterpret_cast<std::uintptr_t>(answer)))
     return ui::UniqueIcon();

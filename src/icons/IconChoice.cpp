@@ -23,7 +23,7 @@ int TForm1::LargeIconSize() const {
 
 void TForm1::ShowFileIcon(const std::string& path) {
   Image1.SetIcon(PreviewSourceFor(path) == PreviewSource::FirstStoredIcon ? StoredIcon(path, 0)
-                                                                           : ShellIcon(path));
+                                                                          : ShellIcon(path));
 }
 
 void TForm1::FillIconList(const std::string& path) {

@@ -21,8 +21,7 @@ std::string LowerExtension(std::string_view path) {
 }
 
 PreviewSource PreviewSourceFor(std::string_view path) {
-  return LowerExtension(path) == ".exe" ? PreviewSource::FirstStoredIcon
-                                         : PreviewSource::ShellIcon;
+  return LowerExtension(path) == ".exe" ? PreviewSource::FirstStoredIcon : PreviewSource::ShellIcon;
 }
 
 bool IsIconHandle(int index, std::uintptr_t answer) {

@@ -156,8 +156,9 @@ void TCustomImageListBox::OnFontChanged() {
 }
 
 bool TCustomImageListBox::OnCommand(WORD code) {
-  const ui::Event* event =
-      code == LBN_SELCHANGE ? &onClick : code == LBN_DBLCLK ? &onDblClick : nullptr;
+  const ui::Event* event = code == LBN_SELCHANGE ? &onClick
+                           : code == LBN_DBLCLK  ? &onDblClick
+                                                 : nullptr;
   if (!event)
     return false;
   if (*event)

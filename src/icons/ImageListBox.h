@@ -92,7 +92,6 @@ class TCustomImageListBox : public ui::Control, private ui::ImageListObserver {
 // The control with every property public.
 class TImageListBox : public TCustomImageListBox {
  public:
-  using TCustomImageListBox::TCustomImageListBox;
   using TCustomImageListBox::BorderStyle;
   using TCustomImageListBox::ColumnWidth;
   using TCustomImageListBox::ExtendedSelect;
@@ -109,6 +108,7 @@ class TImageListBox : public TCustomImageListBox {
   using TCustomImageListBox::SetItemHeight;
   using TCustomImageListBox::SetMultiColumn;
   using TCustomImageListBox::SetMultiSelect;
+  using TCustomImageListBox::TCustomImageListBox;
 };
 
 }  // namespace velmora

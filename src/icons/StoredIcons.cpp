@@ -71,8 +71,8 @@ ui::UniqueIcon StoredIcons::FromResources(int index, int size) const {
       FindBytes(module_.Get(), groups_[static_cast<size_t>(index)].c_str(), RT_GROUP_ICON);
   if (!group.data)
     return ui::UniqueIcon();
-  const int imageId = LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group.data), TRUE, size,
-                                                  size, LR_DEFAULTCOLOR);
+  const int imageId =
+      LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group.data), TRUE, size, size, LR_DEFAULTCOLOR);
   if (imageId == 0)
     return ui::UniqueIcon();
   const ResourceBytes image = FindBytes(module_.Get(), MAKEINTRESOURCEA(imageId), RT_ICON);

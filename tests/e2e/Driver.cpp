@@ -359,7 +359,8 @@ void App::Click(int id) const {
 void App::ClickListItem(int id, int index) const {
   const HWND list = Control(id);
   RECT item{};
-  SendWithTimeout(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  SendWithTimeout(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                  reinterpret_cast<LPARAM>(&item));
   const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
   PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageA(list, WM_LBUTTONUP, 0, at);

@@ -121,8 +121,9 @@ class PhysicalPixels {
 };
 
 // Starts the program with the display at `dpi` dots per inch and checks the client area, the
-// place of Edit1 (16, 32, 201 x 20 at 96) and the icon list's cells (20 high at 96). Each process reads the system's DPI from this value
-// when it starts; the value is put back afterwards, also when the test fails.
+// place of Edit1 (16, 32, 201 x 20 at 96) and the icon list's cells (20 high at 96). Each process
+// reads the system's DPI from this value when it starts; the value is put back afterwards, also
+// when the test fails.
 void ExpectLayout(DWORD dpi, SIZE client, RECT edit1, int iconCell) {
   const PhysicalPixels physical;
   const RegistryValue logPixels(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", dpi);

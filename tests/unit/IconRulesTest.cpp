@@ -16,7 +16,12 @@ TEST(IconRules, ExtensionIsTheLastDotOfTheFileNameLowerCased) {
   EXPECT_EQ(LowerExtension("A:name"), "");
   EXPECT_EQ(LowerExtension("C:\\Tools\\.Profile"), ".profile");
   // ア is 83 41: its second byte has the code of "A" and stays as it is.
-  EXPECT_EQ(LowerExtension("C:\\x.\x83" "A" "B"), ".\x83" "A" "b");
+  EXPECT_EQ(LowerExtension("C:\\x.\x83"
+                           "A"
+                           "B"),
+            ".\x83"
+            "A"
+            "b");
 }
 
 TEST(IconRules, OnlyProgramsArePreviewedByTheirFirstStoredIcon) {

@@ -154,8 +154,8 @@ TEST_F(IconChoice, AtOneAndAHalfTimesTheDpiCellsAndImagesGrowAndAreReadAgain) {
 }
 
 TEST_F(IconChoice, TwoHundredTargetsAndIconFilesLeaveNoObjectBehind) {
-  const std::vector<std::string> targets = {FixturePath("Three.EXE"), text_, fakeProgram_,
-                                            missing_, FixturePath("Damaged.dll")};
+  const std::vector<std::string> targets = {FixturePath("Three.EXE"), text_, fakeProgram_, missing_,
+                                            FixturePath("Damaged.dll")};
   const std::vector<std::string> iconFiles = {FixturePath("Hundred.dll"),
                                               FixturePath("Velmora.ico")};
   const auto round = [&](size_t i) {

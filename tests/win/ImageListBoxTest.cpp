@@ -52,8 +52,7 @@ class BoxForm : public ui::Form {
       : Form(ui::FontSpec{"Tahoma", 12, DEFAULT_CHARSET, CLR_DEFAULT, false}),
         box(*this, 301, {10, 10, 121, 97}) {
     box.SetDeferred(true);
-    CreateForm("VelmoraImageListBoxTest", WS_OVERLAPPEDWINDOW, 0, SIZE{300, 200}, nullptr,
-               nullptr);
+    CreateForm("VelmoraImageListBoxTest", WS_OVERLAPPEDWINDOW, 0, SIZE{300, 200}, nullptr, nullptr);
   }
   void ShowBox() { CreateDeferredWindows(); }
   RecordingBox box;
@@ -182,8 +181,15 @@ TEST_F(ImageListBox, CellsShowTheirImageCentredThroughItsMaskOnHighlightOrWindow
   form.ShowBox();
   const auto draw = [&](int id, UINT state) {
     testing::Canvas canvas;
-    DRAWITEMSTRUCT item{ODT_LISTBOX, 301, static_cast<UINT>(id), ODA_DRAWENTIRE, state,
-                        box.Handle(), canvas.Dc(), RECT{0, 0, 20, 20}, 0};
+    DRAWITEMSTRUCT item{ODT_LISTBOX,
+                        301,
+                        static_cast<UINT>(id),
+                        ODA_DRAWENTIRE,
+                        state,
+                        box.Handle(),
+                        canvas.Dc(),
+                        RECT{0, 0, 20, 20},
+                        0};
     SendMessageA(form.Handle(), WM_DRAWITEM, 301, reinterpret_cast<LPARAM>(&item));
     // The frame (where the focus frame goes), the image's transparent surround, its centre.
     return std::vector<COLORREF>{canvas.Pixel(0, 0) & canvas.Pixel(1, 0), canvas.Pixel(4, 4),

@@ -52,15 +52,14 @@ TForm1::TForm1()
       Image1(Panel1, id::kImage1, {2, 2, 36, 36}),
       Edit4(GroupBox1, id::kEdit4, {64, 16, 145, 20}, {.readOnly = true, .tabStop = false}),
       Button2(GroupBox1, id::kButton2, {64, 40, 145, 18}, text::kButton2),
-      ImageListBox1(GroupBox1, id::kImageListBox1, {16, 64, 192, 64},
-                    {"LISTBOX", LBS_NOTIFY | LBS_MULTICOLUMN | WS_HSCROLL | WS_TABSTOP,
-                     WS_EX_CLIENTEDGE}),
+      ImageListBox1(GroupBox1, id::kImageListBox1, {16, 64, 192, 64}),
       GroupBox2(*this, id::kGroupBox2, {272, 160, 225, 145}, text::kGroupBox2),
       DriveComboBox1(GroupBox2, id::kDriveComboBox1, {16, 120, 192, 18}),
       DirectoryListBox1(GroupBox2, id::kDirectoryListBox1, {16, 16, 192, 97}),
       BitBtn1(*this, id::kBitBtn1, {16, 316, 369, 25}, text::kBitBtn1, IDB_GLYPH_CREATE, true),
       BitBtn2(*this, id::kBitBtn2, {400, 316, 97, 25}, text::kBitBtn2, IDB_GLYPH_CLOSE, false),
-      OpenDialog1(text::kOpenFilter) {
+      OpenDialog1(text::kOpenFilter),
+      ImageList1(16, 16) {
   SetText(text::kAppTitle);
   Label2.SetFont(BoldFont());
   BitBtn1.SetFont(BoldFont());
@@ -73,9 +72,19 @@ TForm1::TForm1()
   // The icon list gets its window only when the window is shown: until then its selection
   // reads 0, which the first-start link relies on.
   ImageListBox1.SetDeferred(true);
+  ImageListBox1.SetImages(&ImageList1);
+  ImageListBox1.SetExtendedSelect(false);
+  ImageListBox1.SetIntegralHeight(true);
+  // Cells and images at 96 DPI; Create sizes them again for the display.
+  ScaleIconChoice();
 
   Edit1.onChange = [this] { Edit1Change(); };
   Button1.onClick = [this] { Button1Click(); };
+  Button2.onClick = [this] { Button2Click(); };
+  ImageListBox1.onClick = [this] { ImageListBox1Click(); };
+  ImageListBox1.onKeyDown = [this](WORD key, ui::ShiftState shift) {
+    ImageListBox1KeyDown(key, shift);
+  };
   RadioGroup1.onClick = [this] { RadioGroup1Click(); };
   BitBtn1.onClick = [this] { BitBtn1Click(); };
   BitBtn2.onClick = [this] { Close(); };
@@ -89,6 +98,7 @@ void TForm1::Create() {
   };
   CreateForm("TForm1", kFormStyle, WS_EX_CONTROLPARENT, SIZE{513, 348},
              icon(GetSystemMetrics(SM_CXICON)), icon(GetSystemMetrics(SM_CXSMICON)));
+  ScaleIconChoice();
   ui::RunGuarded([this] { FormCreate(); });
 }
 

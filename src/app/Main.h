@@ -7,7 +7,9 @@
 
 #include "folders/DirectoryListBox.h"
 #include "folders/DriveComboBox.h"
+#include "icons/ImageListBox.h"
 #include "ui/BitBtn.h"
+#include "ui/ImageList.h"
 #include "ui/OpenDialog.h"
 #include "ui/RadioGroup.h"
 #include "ui/StdControls.h"
@@ -30,11 +32,18 @@ class TForm1 : public ui::Form {
   void FormClose();
   void Edit1Change();
   void Button1Click();
+  void Button2Click();
+  void ImageListBox1Click();
+  void ImageListBox1KeyDown(WORD key, ui::ShiftState shift);
   void RadioGroup1Click();
   void BitBtn1Click();
   void WMDropFiles(HDROP drop);
 
   void SetTarget(const std::string& path);
+  void ShowFileIcon(const std::string& path);
+  void FillIconList(const std::string& path);
+  // The icon browse's choice: preview, list and Edit4 take the file.
+  void IconFileChosen(const std::string& path);
   void EnableCustomFolder(bool enable);
   void MakeShortcut(const std::string& targetPath, const std::string& shortcutName,
                     const std::string& arguments, int folderNumber, int showCommand,
@@ -44,10 +53,20 @@ class TForm1 : public ui::Form {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnFontChanged() override;
 
  private:
   void OfferSendToEntry();
   void SaveAndDestroy();
+  // Shows OpenDialog1 at the folder the settings remember; true when a file was chosen.
+  bool BrowseFromSavedFolder();
+  // The file whose icons are listed: Edit4's, or the target when Edit4 is empty.
+  std::string IconFile() const;
+  // The system's large-icon size at the window's DPI.
+  int LargeIconSize() const;
+  // Sizes the icon list's cells and images for the window's DPI; images of a new size are read
+  // again from the file.
+  void ScaleIconChoice();
 
   // The current folder when the program started, before any control was made: a relative
   // command-line path names a file there.
@@ -71,7 +90,7 @@ class TForm1 : public ui::Form {
   ui::Picture Image1;
   ui::Edit Edit4;
   ui::Button Button2;
-  ui::ListBox ImageListBox1;
+  TImageListBox ImageListBox1;
   ui::GroupBox GroupBox2;
   TDriveComboBox DriveComboBox1;
   TDirectoryListBox DirectoryListBox1;
@@ -79,6 +98,7 @@ class TForm1 : public ui::Form {
   ui::BitBtn BitBtn2;
 
   ui::OpenDialog OpenDialog1;
+  ui::ImageList ImageList1;
 };
 
 }  // namespace velmora

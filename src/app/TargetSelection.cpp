@@ -17,6 +17,8 @@ void TForm1::SetTarget(const std::string& rawPath) {
   Edit1.SetText(path);
   const std::string folder = DirectoryOf(path);
   OpenDialog1.SetInitialDir(folder);
+  ShowFileIcon(path);
+  FillIconList(path);
   // Remembering the folder is a convenience: the target itself is still taken in full.
   ui::RunGuarded([&] {
     SettingsFile(SettingsPath()).WriteString(text::kSection, text::kKeyInitialDir, folder);
@@ -33,11 +35,16 @@ void TForm1::Edit1Change() {
   DirectoryListBox1.SetDirectory(DirectoryOf(target));
 }
 
-void TForm1::Button1Click() {
+bool TForm1::BrowseFromSavedFolder() {
+  // Read afresh each time: the dialog does not keep the folder of an icon file chosen in it.
   const SettingsFile settings(SettingsPath());
   OpenDialog1.SetInitialDir(
       settings.ReadString(text::kSection, text::kKeyInitialDir, ExecutablePath()));
-  if (OpenDialog1.Execute(Handle()))
+  return OpenDialog1.Execute(Handle());
+}
+
+void TForm1::Button1Click() {
+  if (BrowseFromSavedFolder())
     SetTarget(OpenDialog1.FileName());
 }
 

@@ -38,6 +38,13 @@ int ImageList::AddIcon(HICON icon) {
   return index;
 }
 
+int ImageList::AddMasked(HBITMAP images, HBITMAP masks) {
+  const int index = list_ && images ? ImageList_Add(list_.Get(), images, masks) : -1;
+  if (index >= 0)
+    Changed();
+  return index;
+}
+
 void ImageList::SetImageSize(int width, int height) {
   if (width == width_ && height == height_)
     return;

@@ -42,6 +42,9 @@ class ImageList {
   // Adds a copy of the icon, scaled to the list's size; the icon stays the caller's. The index
   // of the new image, or -1 when the list refused it.
   int AddIcon(HICON icon);
+  // Adds the images of a strip of cells of the list's size, side by side, with their masks (set
+  // bits are transparent), as one change. The index of the first new image, or -1.
+  int AddMasked(HBITMAP images, HBITMAP masks);
   // Changes the image size, which removes every image.
   void SetImageSize(int width, int height);
 

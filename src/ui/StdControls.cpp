@@ -209,7 +209,33 @@ LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 Picture::Picture(Widget& parent, int id, Bounds bounds)
-    : Control(parent, id, bounds, "", {"STATIC", SS_ICON | SS_CENTERIMAGE}) {}
+    : Control(parent, id, bounds, "", {"STATIC", SS_OWNERDRAW}) {}
+
+void Picture::SetIcon(UniqueIcon icon) {
+  icon_ = std::move(icon);
+  if (HasWindow())
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+bool Picture::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+  if (!icon_)
+    return true;
+  // Drawn at the large-icon size of this window's DPI, which is the size the icon was read at
+  // unless the window has moved to a display of another DPI since.
+  const int size = GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(Dpi()));
+  const RECT& area = item.rcItem;
+  DrawIconEx(item.hDC, (area.left + area.right - size) / 2, (area.top + area.bottom - size) / 2,
+             icon_.Get(), size, size, 0, nullptr, DI_NORMAL);
+  return true;
+}
+
+LRESULT Picture::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // As a picture of the system's own: automation reads the icon shown.
+  if (message == STM_GETICON)
+    return reinterpret_cast<LRESULT>(icon_.Get());
+  return Control::OnMessage(message, wParam, lParam);
+}
 
 ListBox::ListBox(Widget& parent, int id, Bounds bounds, ControlStyle look)
     : Control(parent, id, bounds, "", look) {}

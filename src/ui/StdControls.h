@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/Handles.h"
 
 namespace velmora::ui {
 
@@ -101,10 +102,21 @@ class Panel : public Control {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
-// A picture that shows one icon, centred.
+// A picture that shows one icon, which it owns, centred at the system's large-icon size for its
+// DPI.
 class Picture : public Control {
  public:
   Picture(Widget& parent, int id, Bounds bounds);
+  HICON Icon() const { return icon_.Get(); }
+  // Shows `icon`, or nothing, and destroys the icon shown before.
+  void SetIcon(UniqueIcon icon);
+
+ protected:
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  UniqueIcon icon_;
 };
 
 // A list box that reports the user's choices: a changed selection and a double-click.

@@ -40,6 +40,20 @@ std::string CurrentFolder() {
   return length < MAX_PATH ? std::string(buffer, length) : std::string();
 }
 
+std::string TestProgramFolder() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH)
+    return {};
+  std::string folder(path, length);
+  const std::size_t slash = folder.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+}
+
+std::string FixturePath(const std::string& name) {
+  return TestProgramFolder() + "\\fixtures\\" + name;
+}
+
 bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

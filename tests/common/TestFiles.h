@@ -12,6 +12,10 @@ std::string Acp(const std::wstring& text);
 // The long form of the temporary folder, without its closing backslash.
 std::string TempFolder();
 std::string CurrentFolder();
+// The folder of the running test program.
+std::string TestProgramFolder();
+// A file made for the tests at build time, next to the test programs (tests/fixtures).
+std::string FixturePath(const std::string& name);
 
 bool Exists(const std::string& path);
 void MakeFolder(const std::string& path);

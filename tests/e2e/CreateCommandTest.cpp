@@ -83,15 +83,15 @@ TEST_F(CreateCommand, EnterAndYesWriteTheLinkOnTheDesktopAndEndTheProgram) {
   EXPECT_EQ(bytes.workingDirectory.value_or(""), sandbox_.Folder() + "\\");
   EXPECT_EQ(bytes.arguments.value_or(""), "");
   EXPECT_EQ(bytes.iconLocation.value_or(""), target_);
-  // The icon list is shown but holds no entry to select: the link gets its selection, -1.
-  EXPECT_EQ(bytes.iconIndex, -1);
+  // A text file has no icons of its own: the list's one entry, the shell's icon, is selected.
+  EXPECT_EQ(bytes.iconIndex, 0);
 
   const test::ShellLinkFields shell = test::ReadThroughShell(desktopLink_.Path());
   EXPECT_EQ(shell.path, target_);
   EXPECT_EQ(shell.workingDirectory, sandbox_.Folder() + "\\");
   EXPECT_EQ(shell.arguments, "");
   EXPECT_EQ(shell.iconLocation, target_);
-  EXPECT_EQ(shell.iconIndex, -1);
+  EXPECT_EQ(shell.iconIndex, 0);
 }
 
 TEST_F(CreateCommand, UncheckedBoxAddsTheShortcutEndingAndTheWindowStateSetsTheShowCommand) {

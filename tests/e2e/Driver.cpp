@@ -73,17 +73,6 @@ HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& match) {
   return search.found;
 }
 
-std::string OwnFolder() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) {
-    return {};
-  }
-  std::string folder(path, length);
-  const std::size_t slash = folder.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : folder.substr(0, slash);
-}
-
 std::string ParentOf(const std::string& folder) {
   const std::size_t slash = folder.find_last_of('\\');
   return slash == std::string::npos ? std::string() : folder.substr(0, slash);
@@ -157,7 +146,7 @@ Sandbox::Sandbox() {
   RemoveTree(folder_);
   MakeFolder(folder_);
   // The tests live in tests\ of the build tree, the program in the tree itself.
-  const std::string program = ParentOf(OwnFolder()) + "\\Velmora.exe";
+  const std::string program = ParentOf(testing::TestProgramFolder()) + "\\Velmora.exe";
   ready_ = CopyFileA(program.c_str(), Executable().c_str(), FALSE) != FALSE;
 }
 
@@ -327,6 +316,18 @@ int App::ComboSelection(int id) const {
                             : static_cast<int>(SendWithTimeout(control, CB_GETCURSEL, 0, 0));
 }
 
+int App::ListCount(int id) const {
+  const HWND control = Control(id);
+  return control == nullptr ? INT_MIN
+                            : static_cast<int>(SendWithTimeout(control, LB_GETCOUNT, 0, 0));
+}
+
+int App::ListSelection(int id) const {
+  const HWND control = Control(id);
+  return control == nullptr ? INT_MIN
+                            : static_cast<int>(SendWithTimeout(control, LB_GETCURSEL, 0, 0));
+}
+
 HWND App::Focus() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);
@@ -360,6 +361,16 @@ SIZE App::ClientSize() const {
 
 void App::Click(int id) const {
   PostMessageA(Control(id), BM_CLICK, 0, 0);
+}
+
+void App::ClickListItem(int id, int index) const {
+  const HWND list = Control(id);
+  RECT item{};
+  SendWithTimeout(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                  reinterpret_cast<LPARAM>(&item));
+  const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(list, WM_LBUTTONUP, 0, at);
 }
 
 void App::SetText(int id, const std::string& text) const {

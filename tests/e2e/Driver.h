@@ -116,6 +116,9 @@ class App {
   bool IsChecked(int id) const;
   // CB_GETCURSEL of a combo box: -1 for no selection.
   int ComboSelection(int id) const;
+  // LB_GETCOUNT and LB_GETCURSEL of a list box.
+  int ListCount(int id) const;
+  int ListSelection(int id) const;
   // The control with the keyboard focus in the program's user-interface thread.
   HWND Focus() const;
   int FocusId() const;
@@ -125,6 +128,8 @@ class App {
 
   // Presses a button (or a radio button or check box) as a mouse click does.
   void Click(int id) const;
+  // Clicks an item of a list box with the mouse.
+  void ClickListItem(int id, int index) const;
   void SetText(int id, const std::string& text) const;
   // A key pressed and released in the focused control.
   void PressKey(UINT virtualKey) const;

@@ -174,10 +174,10 @@ int TextWidth(const std::string& text, DWORD dpi, bool bold) {
 }
 
 // Starts the program with the display at `dpi` dots per inch and checks the client area, the
-// place of Edit1 (16, 32, 201 x 20 at 96) and that every label shows its whole text. Each
-// process reads the system's DPI from this value when it starts; the value is put back
-// afterwards, also when the test fails.
-void ExpectLayout(DWORD dpi, SIZE client, RECT edit1) {
+// place of Edit1 (16, 32, 201 x 20 at 96), the icon list's cells (20 high at 96) and that every
+// label shows its whole text. Each process reads the system's DPI from this value when it
+// starts; the value is put back afterwards, also when the test fails.
+void ExpectLayout(DWORD dpi, SIZE client, RECT edit1, int iconCell) {
   const PhysicalPixels physical;
   const RegistryValue logPixels(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", dpi);
   ASSERT_TRUE(logPixels.Set());
@@ -194,6 +194,7 @@ void ExpectLayout(DWORD dpi, SIZE client, RECT edit1) {
   EXPECT_EQ(edit.top, edit1.top);
   EXPECT_EQ(edit.right - edit.left, edit1.right - edit1.left);
   EXPECT_EQ(edit.bottom - edit.top, edit1.bottom - edit1.top);
+  EXPECT_EQ(SendMessageA(run.Control(id::kImageListBox1), LB_GETITEMHEIGHT, 0, 0), iconCell);
   for (int label : {id::kLabel1, id::kLabel2, id::kLabel3, id::kLabel4}) {
     SCOPED_TRACE(label);
     RECT client{};
@@ -206,11 +207,11 @@ void ExpectLayout(DWORD dpi, SIZE client, RECT edit1) {
 }
 
 TEST(Layout, ClientAreaAt96Dpi) {
-  ExpectLayout(96, SIZE{513, 348}, RECT{16, 32, 16 + 201, 32 + 20});
+  ExpectLayout(96, SIZE{513, 348}, RECT{16, 32, 16 + 201, 32 + 20}, 20);
 }
 
 TEST(Layout, ScalesWithTheDisplaysDotsPerInch) {
-  ExpectLayout(144, SIZE{770, 522}, RECT{24, 48, 24 + 302, 48 + 30});
+  ExpectLayout(144, SIZE{770, 522}, RECT{24, 48, 24 + 302, 48 + 30}, 30);
 }
 
 }  // namespace

@@ -1,0 +1,83 @@
+// The icon the user picks in the list, from the target or from an icon file, is the one the
+// link carries.
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "Driver.h"
+#include "LinkFileReader.h"
+#include "app/ControlIds.h"
+#include "base/ComApartment.h"
+
+namespace velmora::e2e {
+namespace {
+
+class IconChoice : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(sandbox_.Ready()); }
+
+  // Waits for the list to hold `count` entries, then picks entry `index` with the mouse and asks
+  // for the shortcut with Enter there; true once the question was answered Yes and the program
+  // has ended.
+  bool PickAndCreate(App& run, int count, int index) {
+    if (!WaitUntil([&] { return run.ListCount(id::kImageListBox1) == count; }, 5000))
+      return false;
+    EXPECT_TRUE(run.IsEnabled(id::kImageListBox1));
+    EXPECT_EQ(run.ListSelection(id::kImageListBox1), 0);
+    run.ClickListItem(id::kImageListBox1, index);
+    if (!WaitUntil([&] { return run.FocusId() == id::kImageListBox1; }, 3000))
+      return false;
+    EXPECT_EQ(run.ListSelection(id::kImageListBox1), index);
+    run.PressKey(VK_RETURN);
+    const HWND box = run.WaitForConfirmBox();
+    return box != nullptr && App::Answer(box, IDYES) && run.WaitForExit();
+  }
+
+  const velmora::ComApartment com_;
+  Sandbox sandbox_;
+  const std::string desktop_ = SpecialFolder(CSIDL_DESKTOPDIRECTORY);
+};
+
+TEST_F(IconChoice, IconClickedInTheTargetsListGoesIntoTheLink) {
+  sandbox_.WriteSettings(kNoOffer);
+  const std::string target = sandbox_ / "Three.EXE";
+  ASSERT_TRUE(CopyFileA(testing::FixturePath("Three.EXE").c_str(), target.c_str(), FALSE));
+  const FileCleanup link(desktop_ + "\\Three.lnk");
+  App run(sandbox_, "\"" + target + "\"");
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  ASSERT_TRUE(PickAndCreate(run, 3, 2));
+
+  const test::LinkFile bytes = test::ReadLinkFile(link.Path());
+  EXPECT_EQ(bytes.iconLocation.value_or(""), target);
+  EXPECT_EQ(bytes.iconIndex, 2);
+}
+
+TEST_F(IconChoice, IconLibraryChosenByBrowsingGivesTheLinkItsIconWithoutMovingTheBrowseFolder) {
+  const std::string target = sandbox_ / "notes.txt";
+  MakeFile(target, "text");
+  const std::string icons = sandbox_ / "Icons";
+  MakeFolder(icons);
+  const std::string library = icons + "\\Hundred.dll";
+  ASSERT_TRUE(CopyFileA(testing::FixturePath("Hundred.dll").c_str(), library.c_str(), FALSE));
+  sandbox_.WriteSettings(kNoOffer);
+  const FileCleanup link(desktop_ + "\\notes.lnk");
+  App run(sandbox_, "\"" + target + "\"");
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return run.ListCount(id::kImageListBox1) == 1; }, 5000));
+  EXPECT_FALSE(run.IsEnabled(id::kImageListBox1));
+
+  run.Click(id::kButton2);
+  const HWND dialog = run.WaitForFileDialog();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(App::ChooseFile(dialog, "Icons\\Hundred.dll"));
+  ASSERT_TRUE(WaitUntil([&] { return run.Text(id::kEdit4) == library; }, 5000));
+  EXPECT_EQ(sandbox_.Setting("InitialDir"), sandbox_.Folder());
+  ASSERT_TRUE(PickAndCreate(run, 100, 5));
+
+  const test::LinkFile bytes = test::ReadLinkFile(link.Path());
+  EXPECT_EQ(bytes.iconLocation.value_or(""), library);
+  EXPECT_EQ(bytes.iconIndex, 5);
+}
+
+}  // namespace
+}  // namespace velmora::e2e

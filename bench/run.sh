@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up benchmark: builds the win64 tree and times Velmora against a program that only opens a
-# window, both under the same Wine (see bench/README.md).
+# Start-up benchmark: builds the win64 tree and times the released (stripped) Velmora against a
+# program that only opens a window and one that does what any program of its kind does, all
+# under the same Wine (see bench/README.md).
 #
 #   bench/run.sh [--tree DIR] [--stand-in] [StartupProbe options: --runs N --warmup N --timeout S]
 #
@@ -12,7 +13,7 @@ root=$(dirname "$(dirname "$(readlink -f "$0")")")
 cd "$root"
 
 tree=""
-program=Velmora.exe
+program=dist/Velmora.exe
 while [ $# -gt 0 ]; do
   case $1 in
     --tree) tree=$(readlink -f "$2"); shift 2 ;;
@@ -21,14 +22,14 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-targets=(--target Velmora MinimalWindow StartupProbe)
+targets=(--target dist MinimalWindow TypicalWindow StartupProbe)
 if [ -z "$tree" ]; then
   tree=$root/build/win64
   cmake --preset win64 >/dev/null
   cmake --build --preset win64 -j "$(nproc)" "${targets[@]}"
 else
   cmake -S "$root" -B "$tree" --toolchain "$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+    -DCMAKE_BUILD_TYPE=Release -DVELMORA_DIST_DIR="$tree" >/dev/null
   cmake --build "$tree" -j "$(nproc)" "${targets[@]}"
 fi
 
@@ -41,4 +42,5 @@ fi
 
 # Paths relative to the tree: the probe resolves them against its Wine working folder.
 cd "$tree"
-"$root/tools/wine-run.sh" "$tree" bench/StartupProbe.exe "$@" "$program" bench/MinimalWindow.exe
+"$root/tools/wine-run.sh" "$tree" bench/StartupProbe.exe "$@" "$program" bench/MinimalWindow.exe \
+  bench/TypicalWindow.exe

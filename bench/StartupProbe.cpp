@@ -4,13 +4,15 @@
 // each alike and none always follows the same one.
 //
 //   StartupProbe [--runs N] [--warmup N] [--timeout SECONDS] [--target PATH] [--aim RATIO]
-//                PROGRAM BASELINE...
+//                [--variant PROGRAM2]... PROGRAM BASELINE...
 //
 // PROGRAM runs from a copy in a scratch folder, next to a Velmora.ini that marks the first start
 // as done (otherwise a confirmation box holds the window back), with the target as its only
 // argument; the target defaults to that copy itself. It counts as shown once its visible "TForm1"
 // window has a non-empty target edit box (ID 111). Each BASELINE, copied to a folder of its own,
-// counts as shown once any visible top-level window of its process exists.
+// counts as shown once a visible top-level window of its main thread answers a message. Each
+// --variant (another build of PROGRAM) is started and timed as PROGRAM is, for comparing builds
+// in one run.
 //
 // Once a window is shown, the probe waits for its process to be idle and reads the process's
 // private memory (PagefileUsage of GetProcessMemoryInfo) before it closes the window.
@@ -39,7 +41,7 @@ constexpr char kSettings[] = "[Window]\r\nStart=0\r\n";
 constexpr DWORD kPollMs = 1;
 constexpr DWORD kCloseWaitMs = 10000;
 constexpr DWORD kIdleWaitMs = 2000;
-constexpr UINT kTextLengthWaitMs = 200;
+constexpr UINT kAnswerWaitMs = 200;
 // CreateProcessA's limit for the whole command line, terminating zero included.
 constexpr size_t kMaxCommandLine = 32767;
 
@@ -185,21 +187,23 @@ struct Run {
 };
 
 struct WindowSearch {
-  DWORD processId;
   bool form;
   HWND shown = nullptr;
   bool formWithoutTarget = false;
 };
 
+// Called for each top-level window of the program's main thread. A window counts as shown once
+// it is visible and its thread answers a message: the program is back in its message loop, with
+// the window painted if it painted before returning there (all three programs call UpdateWindow).
 BOOL CALLBACK FindShownWindow(HWND hwnd, LPARAM param) {
   auto& search = *reinterpret_cast<WindowSearch*>(param);
-  DWORD processId = 0;
-  GetWindowThreadProcessId(hwnd, &processId);
-  if (processId != search.processId || !IsWindowVisible(hwnd))
+  if (!IsWindowVisible(hwnd))
     return TRUE;
   if (!search.form) {
-    search.shown = hwnd;
-    return FALSE;
+    DWORD_PTR ignored = 0;
+    if (SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &ignored) != 0)
+      search.shown = hwnd;
+    return search.shown == nullptr;
   }
   char className[64];
   if (GetClassNameA(hwnd, className, static_cast<int>(std::size(className))) == 0 ||
@@ -211,7 +215,7 @@ BOOL CALLBACK FindShownWindow(HWND hwnd, LPARAM param) {
   HWND edit = GetDlgItem(hwnd, kTargetEditId);
   DWORD_PTR length = 0;
   if (edit != nullptr &&
-      SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextLengthWaitMs,
+      SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs,
                           &length) != 0 &&
       length > 0) {
     search.shown = hwnd;
@@ -292,11 +296,13 @@ Run RunOnce(const Program& program, DWORD timeoutMs) {
   Handle process(info.hProcess);
   Handle thread(info.hThread);
 
-  WindowSearch search{info.dwProcessId, program.form};
+  WindowSearch search{program.form};
   Run run;
   for (;;) {
     search.formWithoutTarget = false;
-    EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
+    // Only the main thread's windows: asking about every window on the desktop at each poll
+    // would load the Wine server that the measured program is talking to.
+    EnumThreadWindows(info.dwThreadId, FindShownWindow, reinterpret_cast<LPARAM>(&search));
     const double elapsed = clock.Milliseconds();
     if (search.shown != nullptr) {
       run.milliseconds = elapsed;
@@ -356,7 +362,7 @@ bool ParseCount(const char* text, long low, long high, long& value) {
 int Usage() {
   std::fprintf(stderr,
                "usage: StartupProbe [--runs N] [--warmup N] [--timeout SECONDS] [--target PATH] "
-               "[--aim RATIO] PROGRAM BASELINE...\n");
+               "[--aim RATIO] [--variant PROGRAM2]... PROGRAM BASELINE...\n");
   return 2;
 }
 
@@ -406,7 +412,8 @@ int main(int argc, char** argv) {
   long timeoutSeconds = 20;
   double aim = 1.1;
   const char* target = nullptr;
-  std::vector<const char*> paths;
+  std::vector<const char*> variants;
+  std::vector<const char*> operands;  // PROGRAM BASELINE...
   for (int i = 1; i < argc; ++i) {
     std::string option = argv[i];
     bool hasValue = i + 1 < argc;
@@ -421,6 +428,8 @@ int main(int argc, char** argv) {
         return Usage();
     } else if (option == "--target" && hasValue) {
       target = argv[++i];
+    } else if (option == "--variant" && hasValue) {
+      variants.push_back(argv[++i]);
     } else if (option == "--aim" && hasValue) {
       char* end = nullptr;
       aim = std::strtod(argv[++i], &end);
@@ -429,11 +438,18 @@ int main(int argc, char** argv) {
     } else if (option.rfind("--", 0) == 0) {
       return Usage();
     } else {
-      paths.push_back(argv[i]);
+      operands.push_back(argv[i]);
     }
   }
-  if (paths.size() < 2)
+  if (operands.size() < 2)
     return Usage();
+  // Velmora and its variants are started alike and show the same window; the baselines follow.
+  const std::vector<const char*> forms = [&] {
+    std::vector<const char*> all{operands[0]};
+    all.insert(all.end(), variants.begin(), variants.end());
+    return all;
+  }();
+  const std::vector<const char*> baselines(operands.begin() + 1, operands.end());
 
   ScratchFolder scratch;
   if (scratch.path().empty()) {
@@ -442,38 +458,37 @@ int main(int argc, char** argv) {
   }
   std::vector<Program> programs;
   std::vector<double> sizes;
-  for (size_t i = 0; i < paths.size(); ++i) {
-    const std::string exe = FullPath(paths[i]);
-    if (!IsFile(exe)) {
-      std::fprintf(stderr, "StartupProbe: no such program: %s\n",
-                   exe.empty() ? "(path too long)" : exe.c_str());
-      return 2;
+  for (const std::vector<const char*>* group : {&forms, &baselines}) {
+    const bool form = group == &forms;
+    for (const char* path : *group) {
+      const std::string exe = FullPath(path);
+      if (!IsFile(exe)) {
+        std::fprintf(stderr, "StartupProbe: no such program: %s\n",
+                     exe.empty() ? "(path too long)" : exe.c_str());
+        return 2;
+      }
+      // Each copy has a folder of its own; a form program's beside its settings file.
+      const std::string folder = "program-" + std::to_string(programs.size() + 1);
+      const std::string copy = CopyInto(scratch, folder.c_str(), exe);
+      const std::string dir = copy.substr(0, copy.find_last_of('\\'));
+      if (copy.empty() || (form && !WriteFileText(dir + "\\" + kSettingsName, kSettings))) {
+        std::fprintf(stderr, "StartupProbe: could not copy %s to %s\n", exe.c_str(),
+                     scratch.path().c_str());
+        return 1;
+      }
+      std::string role = Stem(exe);
+      for (const Program& other : programs) {
+        if (other.role == role)
+          role += "-" + std::to_string(programs.size() + 1);
+      }
+      std::string arguments;
+      if (form)
+        arguments = "\"" + (target != nullptr ? std::string(target) : copy) + "\"";
+      std::printf("%-9s %s %s\n", form ? "program:" : "baseline:", path, arguments.c_str());
+      programs.push_back(Program{role, copy, arguments, form, {}, {}});
+      sizes.push_back(FileKiB(exe));
     }
-    // Each copy has a folder of its own; the program's beside its settings file.
-    const std::string folder = i == 0 ? "program" : "baseline-" + std::to_string(i);
-    const std::string copy = CopyInto(scratch, folder.c_str(), exe);
-    if (copy.empty()) {
-      std::fprintf(stderr, "StartupProbe: could not copy %s to %s\n", exe.c_str(),
-                   scratch.path().c_str());
-      return 1;
-    }
-    programs.push_back(Program{Stem(exe), copy, "", i == 0, {}, {}});
-    sizes.push_back(FileKiB(exe));
   }
-  Program& program = programs[0];
-  const std::string programDir = program.exe.substr(0, program.exe.find_last_of('\\'));
-  if (!WriteFileText(programDir + "\\" + kSettingsName, kSettings)) {
-    std::fprintf(stderr, "StartupProbe: could not write the settings beside %s\n",
-                 program.exe.c_str());
-    return 1;
-  }
-  program.arguments = '"';
-  program.arguments += target != nullptr ? std::string(target) : program.exe;
-  program.arguments += '"';
-
-  std::printf("program:  %s %s\n", paths[0], program.arguments.c_str());
-  for (size_t i = 1; i < paths.size(); ++i)
-    std::printf("baseline: %s\n", paths[i]);
   const DWORD timeoutMs = static_cast<DWORD>(timeoutSeconds) * 1000;
 
   std::printf("\n%-8s", "run");
@@ -499,14 +514,16 @@ int main(int argc, char** argv) {
   }
   std::printf("(medians; private memory read once the shown window's process was idle)\n\n");
 
-  const double programMedian = Median(program.times);
-  for (size_t i = 1; i < programs.size(); ++i) {
-    const double ratio = programMedian / Median(programs[i].times);
-    std::printf("ratio of medians, %s / %s: %.2f", program.role.c_str(),
-                programs[i].role.c_str(), ratio);
-    if (i + 1 == programs.size())
-      std::printf(" (aim: at most %.2f, %s)", aim, ratio <= aim ? "met" : "not met");
-    std::printf("\n");
+  for (size_t f = 0; f < forms.size(); ++f) {
+    const double programMedian = Median(programs[f].times);
+    for (size_t i = forms.size(); i < programs.size(); ++i) {
+      const double ratio = programMedian / Median(programs[i].times);
+      std::printf("ratio of medians, %s / %s: %.2f", programs[f].role.c_str(),
+                  programs[i].role.c_str(), ratio);
+      if (i + 1 == programs.size())
+        std::printf(" (aim: at most %.2f, %s)", aim, ratio <= aim ? "met" : "not met");
+      std::printf("\n");
+    }
   }
   return 0;
 }

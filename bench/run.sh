@@ -4,7 +4,7 @@
 # under the same Wine (see bench/README.md).
 #
 #   bench/run.sh [--tree DIR] [--stand-in] [--variant EXE]... [StartupProbe options: --runs N
-#                --warmup N --timeout S --target PATH --aim RATIO]
+#                --warmup N --timeout S --target PATH --aim RATIO], in any order
 #
 # --tree DIR     build and run in DIR (a Release tree made with the x86_64 toolchain) instead of
 #                the preset tree build/win64
@@ -17,12 +17,13 @@ cd "$root"
 tree=""
 program=dist/Velmora.exe
 variants=()
+probe_options=()
 while [ $# -gt 0 ]; do
   case $1 in
     --tree) tree=$(readlink -f "$2"); shift 2 ;;
     --stand-in) program=bench/MinimalWindow.exe; shift ;;
     --variant) variants+=("$(readlink -f "$2")"); shift 2 ;;
-    *) break ;;
+    *) probe_options+=("$1"); shift ;;
   esac
 done
 
@@ -56,5 +57,5 @@ variant_options=()
 for exe in "${variants[@]}"; do
   variant_options+=(--variant "$(source "$root/tools/wine-env.sh" "$tree" && winepath -w "$exe")")
 done
-"$root/tools/wine-run.sh" "$tree" bench/StartupProbe.exe "${variant_options[@]}" "$@" "$program" \
-  bench/MinimalWindow.exe bench/TypicalWindow.exe
+"$root/tools/wine-run.sh" "$tree" bench/StartupProbe.exe "${variant_options[@]}" \
+  "${probe_options[@]}" "$program" bench/MinimalWindow.exe bench/TypicalWindow.exe

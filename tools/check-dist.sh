@@ -69,11 +69,13 @@ for arch in win32 win64; do
   grep -qF "Velmora $version ($arch" "$guide" || fail "README.txt does not name $version ($arch)"
   for text in "$guide" "$license"; do
     # Every line ends in CR LF: no line feed without its carriage return, none missing at the end.
-    if grep -q $'[^\r]$\|^$' "$text" || [ "$(tail -c 2 "$text" | od -An -tx1 | tr -d ' ')" != 0d0a ]; then
+    if grep -q $'[^\r]$\|^$' "$text" ||
+      [ "$(tail -c 2 "$text" | od -An -tx1 | tr -d ' ')" != 0d0a ]; then
       fail "$(basename "$text") does not end every line with CR LF"
     fi
   done
-  tr -d '\r' <"$license" | cmp -s - "$root/LICENSE" || fail "LICENSE.txt is not the repository's LICENSE"
+  tr -d '\r' <"$license" | cmp -s - "$root/LICENSE" ||
+    fail "LICENSE.txt is not the repository's LICENSE"
 done
 [ $status -eq 0 ] && echo "check-dist: Velmora-$version-win32.zip and -win64.zip are complete"
 exit $status

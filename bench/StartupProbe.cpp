@@ -215,8 +215,8 @@ BOOL CALLBACK FindShownWindow(HWND hwnd, LPARAM param) {
   HWND edit = GetDlgItem(hwnd, kTargetEditId);
   DWORD_PTR length = 0;
   if (edit != nullptr &&
-      SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs,
-                          &length) != 0 &&
+      SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &length) !=
+          0 &&
       length > 0) {
     search.shown = hwnd;
     return FALSE;
@@ -289,8 +289,7 @@ Run RunOnce(const Program& program, DWORD timeoutMs) {
   Clock clock;
   if (!CreateProcessA(program.exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       dir.c_str(), &startup, &info)) {
-    std::printf("%s: could not start %s (error %lu)\n", role, program.exe.c_str(),
-                GetLastError());
+    std::printf("%s: could not start %s (error %lu)\n", role, program.exe.c_str(), GetLastError());
     return {};
   }
   Handle process(info.hProcess);
@@ -336,8 +335,7 @@ Run RunOnce(const Program& program, DWORD timeoutMs) {
   // The next run must not overlap this one, so wait for the process to end.
   PostMessageA(search.shown, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.get(), kCloseWaitMs) != WAIT_OBJECT_0) {
-    std::printf("%s: still running %lu s after WM_CLOSE; terminated\n", role,
-                kCloseWaitMs / 1000);
+    std::printf("%s: still running %lu s after WM_CLOSE; terminated\n", role, kCloseWaitMs / 1000);
     TerminateProcess(process.get(), 1);
     WaitForSingleObject(process.get(), kCloseWaitMs);
   }
@@ -376,8 +374,7 @@ double FileKiB(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
     return 0;
-  return static_cast<double>(static_cast<ULONGLONG>(data.nFileSizeHigh) << 32 |
-                             data.nFileSizeLow) /
+  return static_cast<double>(static_cast<ULONGLONG>(data.nFileSizeHigh) << 32 | data.nFileSizeLow) /
          1024.0;
 }
 

@@ -139,12 +139,10 @@ bool CreateChildren(HWND parent, HINSTANCE instance, HFONT font, int dpi) {
   int id = 100;
   for (const Child& child : kChildren) {
     DWORD exStyle = std::string_view(child.className) == "EDIT" ? WS_EX_CLIENTEDGE : 0;
-    HWND hwnd = CreateWindowExA(exStyle, child.className, child.text,
-                                WS_CHILD | WS_VISIBLE | child.style, Scale(child.x, dpi),
-                                Scale(child.y, dpi), Scale(child.width, dpi),
-                                Scale(child.height, dpi), parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance,
-                                nullptr);
+    HWND hwnd = CreateWindowExA(
+        exStyle, child.className, child.text, WS_CHILD | WS_VISIBLE | child.style,
+        Scale(child.x, dpi), Scale(child.y, dpi), Scale(child.width, dpi), Scale(child.height, dpi),
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
     if (hwnd == nullptr)
       return false;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -174,8 +172,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
   wc.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,
-                                           GetSystemMetrics(SM_CXICON),
-                                           GetSystemMetrics(SM_CYICON), LR_SHARED));
+                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                           LR_SHARED));
   wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,
                                              GetSystemMetrics(SM_CXSMICON),
                                              GetSystemMetrics(SM_CYSMICON), LR_SHARED));

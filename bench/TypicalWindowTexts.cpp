@@ -5,8 +5,8 @@ namespace typical_window {
 
 const char kTitle[] = "典型的なウィンドウ";
 const char kFontFace[] = "ＭＳ Ｐゴシック";
-const char* const kLabels[6] = {"ファイル名", "説明", "引数", "実行時の大きさ", "作業フォルダー",
-                                "メモ"};
+const char* const kLabels[6] = {"ファイル名",     "説明",           "引数",
+                                "実行時の大きさ", "作業フォルダー", "メモ"};
 const char* const kButtons[6] = {"参照", "追加", "削除", "変更", "　実　行", "閉じる(&C)"};
 const char* const kGroups[2] = {"種類", "一覧"};
 const char* const kRadios[4] = {"デスクトップ", "スタートメニュー", "スタートアップ",

@@ -318,7 +318,7 @@ Run RunOnce(const Program& program, DWORD timeoutMs) {
       std::printf("%s: timed out, no %s after %lu s\n", role,
                   search.formWithoutTarget ? "target in the edit box with ID 111"
                   : program.form           ? "visible TForm1 window"
-                                           : "visible window",
+                                           : "visible window that answers",
                   timeoutMs / 1000);
       EnumWindows(ListVisibleWindow, static_cast<LPARAM>(info.dwProcessId));
       TerminateProcess(process.get(), 1);

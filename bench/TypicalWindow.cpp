@@ -10,6 +10,7 @@
 #include <shlobj.h>
 
 #include <iterator>
+#include <memory>
 #include <string_view>
 
 #include "TypicalWindowTexts.h"
@@ -66,13 +67,25 @@ void LoadOwnShellIcon() {
   }
 }
 
-// The shell link object that a program of this kind writes its links through.
+struct ComReleaser {
+  void operator()(IUnknown* object) const { object->Release(); }
+};
+
+// The shell link object that a program of this kind writes its links through, released at once.
 void TouchShellLink() {
   IShellLinkA* link = nullptr;
   if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                  reinterpret_cast<void**>(&link)))) {
-    link->Release();
+    const std::unique_ptr<IShellLinkA, ComReleaser> owner(link);
   }
+}
+
+int ScreenDpi() {
+  struct ScreenDc {
+    HDC dc = GetDC(nullptr);
+    ~ScreenDc() { ReleaseDC(nullptr, dc); }
+  } screen;
+  return GetDeviceCaps(screen.dc, LOGPIXELSY);
 }
 
 struct Child {
@@ -183,9 +196,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   if (!RegisterClassExA(&wc))
     return 1;
 
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  const int dpi = ScreenDpi();
   const Font font(CreateFontA(-Scale(kFontHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                               SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFontFace));

@@ -404,7 +404,7 @@ bool RunRound(std::vector<Program>& programs, size_t first, DWORD timeoutMs, boo
 }  // namespace
 
 int main(int argc, char** argv) {
-  long runs = 10;
+  long runs = 20;
   long warmup = 1;
   long timeoutSeconds = 20;
   double aim = 1.1;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds all three presets and runs every test (host unit tests,
-# Windows tests and whole-program tests under Wine) through one CTest run.
+# Installs what is missing, builds all three presets and both release archives, checks the
+# archives, and runs every test (host unit tests, Windows tests and whole-program tests under
+# Wine) through one CTest run.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 tools/install-deps.sh
@@ -10,6 +11,11 @@ for preset in native win64 win32; do
   cmake --build --preset "$preset" -j "$jobs"
 done
 tools/check-imports.sh build/win64/Velmora.exe build/win32/Velmora.exe
+# The release archives, build/dist/Velmora-<version>-win64.zip and -win32.zip.
+for preset in win64 win32; do
+  cmake --build --preset "$preset" --target dist
+done
+tools/check-dist.sh
 
 source tools/xvfb.sh
 velmora_start_xvfb

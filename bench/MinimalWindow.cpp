@@ -50,6 +50,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     return 1;
   }
   ShowWindow(hwnd, show);
+  // Painted before the message loop, as Velmora and TypicalWindow do: the probe stops its clock
+  // when the loop first answers.
+  UpdateWindow(hwnd);
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -1,18 +1,26 @@
 // Start-up benchmark: the time from process start until a program's main window is shown,
-// against a baseline program that only opens a window. The two run alternately (A B A B ...), so
-// that a drift in the machine's load touches both alike.
+// against baseline programs that show a window and do nothing of the program's own. All run
+// in turn in every round (A B C, then B C A, ...), so that a drift in the machine's load touches
+// each alike and none always follows the same one.
 //
-//   StartupProbe [--runs N] [--warmup N] [--timeout SECONDS] [--target PATH] PROGRAM BASELINE
+//   StartupProbe [--runs N] [--warmup N] [--timeout SECONDS] [--target PATH] [--aim RATIO]
+//                [--variant PROGRAM2]... PROGRAM BASELINE...
 //
 // PROGRAM runs from a copy in a scratch folder, next to a Velmora.ini that marks the first start
 // as done (otherwise a confirmation box holds the window back), with the target as its only
 // argument; the target defaults to that copy itself. It counts as shown once its visible "TForm1"
-// window has a non-empty target edit box (ID 111). BASELINE, copied to a folder of its own, counts
-// as shown once any visible top-level window of its process exists.
+// window has a non-empty target edit box (ID 111). Each BASELINE, copied to a folder of its own,
+// counts as shown once a visible top-level window of its main thread answers a message. Each
+// --variant (another build of PROGRAM) is started and timed as PROGRAM is, for comparing builds
+// in one run.
+//
+// Once a window is shown, the probe waits for its process to be idle and reads the process's
+// private memory (PagefileUsage of GetProcessMemoryInfo) before it closes the window.
 //
 // Exit code: 0 when every run showed its window, 1 when one did not, 2 on bad arguments.
 
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -32,7 +40,8 @@ constexpr char kSettingsName[] = "Velmora.ini";
 constexpr char kSettings[] = "[Window]\r\nStart=0\r\n";
 constexpr DWORD kPollMs = 1;
 constexpr DWORD kCloseWaitMs = 10000;
-constexpr UINT kTextLengthWaitMs = 200;
+constexpr DWORD kIdleWaitMs = 2000;
+constexpr UINT kAnswerWaitMs = 200;
 // CreateProcessA's limit for the whole command line, terminating zero included.
 constexpr size_t kMaxCommandLine = 32767;
 
@@ -164,28 +173,37 @@ class Clock {
 };
 
 struct Program {
-  const char* role;
+  std::string role;  // the program's file name without ".exe"
   std::string exe;
   std::string arguments;
   bool form;  // shown means a "TForm1" with a filled target box, not merely a window
+  std::vector<double> times;
+  std::vector<double> privateKiB;
+};
+
+struct Run {
+  double milliseconds = -1;  // negative when the window was never shown
+  double privateKiB = 0;
 };
 
 struct WindowSearch {
-  DWORD processId;
   bool form;
   HWND shown = nullptr;
   bool formWithoutTarget = false;
 };
 
+// Called for each top-level window of the program's main thread. A window counts as shown once
+// it is visible and its thread answers a message: the program is back in its message loop, with
+// the window painted if it painted before returning there (all three programs call UpdateWindow).
 BOOL CALLBACK FindShownWindow(HWND hwnd, LPARAM param) {
   auto& search = *reinterpret_cast<WindowSearch*>(param);
-  DWORD processId = 0;
-  GetWindowThreadProcessId(hwnd, &processId);
-  if (processId != search.processId || !IsWindowVisible(hwnd))
+  if (!IsWindowVisible(hwnd))
     return TRUE;
   if (!search.form) {
-    search.shown = hwnd;
-    return FALSE;
+    DWORD_PTR ignored = 0;
+    if (SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &ignored) != 0)
+      search.shown = hwnd;
+    return search.shown == nullptr;
   }
   char className[64];
   if (GetClassNameA(hwnd, className, static_cast<int>(std::size(className))) == 0 ||
@@ -197,8 +215,8 @@ BOOL CALLBACK FindShownWindow(HWND hwnd, LPARAM param) {
   HWND edit = GetDlgItem(hwnd, kTargetEditId);
   DWORD_PTR length = 0;
   if (edit != nullptr &&
-      SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextLengthWaitMs,
-                          &length) != 0 &&
+      SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &length) !=
+          0 &&
       length > 0) {
     search.shown = hwnd;
     return FALSE;
@@ -240,14 +258,26 @@ BOOL CALLBACK ListVisibleWindow(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
-// Milliseconds from process start to the window shown; negative when it never was.
-double RunOnce(const Program& program, DWORD timeoutMs) {
+// The private memory (commit charge) of a process, in KiB: what it holds that no other process
+// shares. Windows gives it as PagefileUsage and again as PrivateUsage; Wine only the first.
+double PrivateKiB(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
+  if (!GetProcessMemoryInfo(process, &counters, sizeof counters))
+    return 0;
+  return static_cast<double>(counters.PagefileUsage) / 1024.0;
+}
+
+// One start of the program: milliseconds from process start to the window shown, and the
+// private memory while it is shown.
+Run RunOnce(const Program& program, DWORD timeoutMs) {
+  const char* role = program.role.c_str();
   std::string commandLine = "\"" + program.exe + "\"";
   if (!program.arguments.empty())
     commandLine += " " + program.arguments;
   if (commandLine.size() >= kMaxCommandLine) {
-    std::printf("%s: command line too long\n", program.role);
-    return -1;
+    std::printf("%s: command line too long\n", role);
+    return {};
   }
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
@@ -259,51 +289,57 @@ double RunOnce(const Program& program, DWORD timeoutMs) {
   Clock clock;
   if (!CreateProcessA(program.exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       dir.c_str(), &startup, &info)) {
-    std::printf("%s: could not start %s (error %lu)\n", program.role, program.exe.c_str(),
-                GetLastError());
-    return -1;
+    std::printf("%s: could not start %s (error %lu)\n", role, program.exe.c_str(), GetLastError());
+    return {};
   }
   Handle process(info.hProcess);
   Handle thread(info.hThread);
 
-  WindowSearch search{info.dwProcessId, program.form};
-  double elapsed = 0;
+  WindowSearch search{program.form};
+  Run run;
   for (;;) {
     search.formWithoutTarget = false;
-    EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
-    elapsed = clock.Milliseconds();
-    if (search.shown != nullptr)
+    // Only the main thread's windows: asking about every window on the desktop at each poll
+    // would load the Wine server that the measured program is talking to.
+    EnumThreadWindows(info.dwThreadId, FindShownWindow, reinterpret_cast<LPARAM>(&search));
+    const double elapsed = clock.Milliseconds();
+    if (search.shown != nullptr) {
+      run.milliseconds = elapsed;
       break;
+    }
     DWORD exitCode = 0;
     if (WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0 &&
         GetExitCodeProcess(process.get(), &exitCode)) {
-      std::printf("%s: exited with code %lu after %.0f ms without showing its window\n",
-                  program.role, exitCode, elapsed);
-      return -1;
+      std::printf("%s: exited with code %lu after %.0f ms without showing its window\n", role,
+                  exitCode, elapsed);
+      return {};
     }
     if (elapsed > timeoutMs) {
-      std::printf("%s: timed out, no %s after %lu s\n", program.role,
+      std::printf("%s: timed out, no %s after %lu s\n", role,
                   search.formWithoutTarget ? "target in the edit box with ID 111"
                   : program.form           ? "visible TForm1 window"
-                                           : "visible window",
+                                           : "visible window that answers",
                   timeoutMs / 1000);
       EnumWindows(ListVisibleWindow, static_cast<LPARAM>(info.dwProcessId));
       TerminateProcess(process.get(), 1);
       WaitForSingleObject(process.get(), kCloseWaitMs);
-      return -1;
+      return {};
     }
     Sleep(kPollMs);
   }
 
+  // The memory of a window that has painted and waits for input, not of one half-built.
+  WaitForInputIdle(process.get(), kIdleWaitMs);
+  run.privateKiB = PrivateKiB(process.get());
+
   // The next run must not overlap this one, so wait for the process to end.
   PostMessageA(search.shown, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.get(), kCloseWaitMs) != WAIT_OBJECT_0) {
-    std::printf("%s: still running %lu s after WM_CLOSE; terminated\n", program.role,
-                kCloseWaitMs / 1000);
+    std::printf("%s: still running %lu s after WM_CLOSE; terminated\n", role, kCloseWaitMs / 1000);
     TerminateProcess(process.get(), 1);
     WaitForSingleObject(process.get(), kCloseWaitMs);
   }
-  return elapsed;
+  return run;
 }
 
 double Median(std::vector<double> values) {
@@ -324,18 +360,57 @@ bool ParseCount(const char* text, long low, long high, long& value) {
 int Usage() {
   std::fprintf(stderr,
                "usage: StartupProbe [--runs N] [--warmup N] [--timeout SECONDS] [--target PATH] "
-               "PROGRAM BASELINE\n");
+               "[--aim RATIO] [--variant PROGRAM2]... PROGRAM BASELINE...\n");
   return 2;
+}
+
+std::string Stem(const std::string& exe) {
+  std::string name = FileName(exe);
+  size_t dot = name.find_last_of('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+double FileKiB(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+    return 0;
+  return static_cast<double>(static_cast<ULONGLONG>(data.nFileSizeHigh) << 32 | data.nFileSizeLow) /
+         1024.0;
+}
+
+// Runs every program once, starting the round at program `first`; false when one failed.
+bool RunRound(std::vector<Program>& programs, size_t first, DWORD timeoutMs, bool record,
+              const char* label) {
+  std::vector<double> times(programs.size());
+  for (size_t k = 0; k < programs.size(); ++k) {
+    const size_t i = (first + k) % programs.size();
+    const Run run = RunOnce(programs[i], timeoutMs);
+    if (run.milliseconds < 0)
+      return false;
+    times[i] = run.milliseconds;
+    if (record) {
+      programs[i].times.push_back(run.milliseconds);
+      programs[i].privateKiB.push_back(run.privateKiB);
+    }
+  }
+  std::printf("%-8s", label);
+  for (double t : times)
+    std::printf(" %11.1f ms", t);
+  std::printf("\n");
+  std::fflush(stdout);
+  return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  long runs = 10;
+  long runs = 20;
   long warmup = 1;
   long timeoutSeconds = 20;
+  double aim = 1.1;
   const char* target = nullptr;
-  std::vector<const char*> programs;
+  std::vector<const char*> variants;
+  std::vector<const char*> operands;  // PROGRAM BASELINE...
   for (int i = 1; i < argc; ++i) {
     std::string option = argv[i];
     bool hasValue = i + 1 < argc;
@@ -350,76 +425,102 @@ int main(int argc, char** argv) {
         return Usage();
     } else if (option == "--target" && hasValue) {
       target = argv[++i];
+    } else if (option == "--variant" && hasValue) {
+      variants.push_back(argv[++i]);
+    } else if (option == "--aim" && hasValue) {
+      char* end = nullptr;
+      aim = std::strtod(argv[++i], &end);
+      if (*end != '\0' || !(aim > 0))
+        return Usage();
     } else if (option.rfind("--", 0) == 0) {
       return Usage();
     } else {
-      programs.push_back(argv[i]);
+      operands.push_back(argv[i]);
     }
   }
-  if (programs.size() != 2)
+  if (operands.size() < 2)
     return Usage();
-
-  std::string programExe = FullPath(programs[0]);
-  std::string baselineExe = FullPath(programs[1]);
-  for (const std::string* exe : {&programExe, &baselineExe}) {
-    if (!IsFile(*exe)) {
-      std::fprintf(stderr, "StartupProbe: no such program: %s\n",
-                   exe->empty() ? "(path too long)" : exe->c_str());
-      return 2;
-    }
-  }
+  // Velmora and its variants are started alike and show the same window; the baselines follow.
+  const std::vector<const char*> forms = [&] {
+    std::vector<const char*> all{operands[0]};
+    all.insert(all.end(), variants.begin(), variants.end());
+    return all;
+  }();
+  const std::vector<const char*> baselines(operands.begin() + 1, operands.end());
 
   ScratchFolder scratch;
   if (scratch.path().empty()) {
     std::fprintf(stderr, "StartupProbe: could not create a folder under %%TEMP%%\n");
     return 1;
   }
-  Program program{"program", CopyInto(scratch, "program", programExe), "", true};
-  Program baseline{"baseline", CopyInto(scratch, "baseline", baselineExe), "", false};
-  std::string programDir = program.exe.substr(0, program.exe.find_last_of('\\'));
-  if (program.exe.empty() || baseline.exe.empty() ||
-      !WriteFileText(programDir + "\\" + kSettingsName, kSettings)) {
-    std::fprintf(stderr, "StartupProbe: could not copy the programs to %s\n",
-                 scratch.path().c_str());
-    return 1;
+  std::vector<Program> programs;
+  std::vector<double> sizes;
+  for (const std::vector<const char*>* group : {&forms, &baselines}) {
+    const bool form = group == &forms;
+    for (const char* path : *group) {
+      const std::string exe = FullPath(path);
+      if (!IsFile(exe)) {
+        std::fprintf(stderr, "StartupProbe: no such program: %s\n",
+                     exe.empty() ? "(path too long)" : exe.c_str());
+        return 2;
+      }
+      // Each copy has a folder of its own; a form program's beside its settings file.
+      const std::string folder = "program-" + std::to_string(programs.size() + 1);
+      const std::string copy = CopyInto(scratch, folder.c_str(), exe);
+      const std::string dir = copy.substr(0, copy.find_last_of('\\'));
+      if (copy.empty() || (form && !WriteFileText(dir + "\\" + kSettingsName, kSettings))) {
+        std::fprintf(stderr, "StartupProbe: could not copy %s to %s\n", exe.c_str(),
+                     scratch.path().c_str());
+        return 1;
+      }
+      std::string role = Stem(exe);
+      for (const Program& other : programs) {
+        if (other.role == role)
+          role += "-" + std::to_string(programs.size() + 1);
+      }
+      std::string arguments;
+      if (form)
+        arguments = "\"" + (target != nullptr ? std::string(target) : copy) + "\"";
+      std::printf("%-9s %s %s\n", form ? "program:" : "baseline:", path, arguments.c_str());
+      programs.push_back(Program{role, copy, arguments, form, {}, {}});
+      sizes.push_back(FileKiB(exe));
+    }
   }
-  program.arguments = '"';
-  program.arguments += target != nullptr ? std::string(target) : program.exe;
-  program.arguments += '"';
-
-  std::printf("program:  %s %s\nbaseline: %s\n", programExe.c_str(), program.arguments.c_str(),
-              baselineExe.c_str());
   const DWORD timeoutMs = static_cast<DWORD>(timeoutSeconds) * 1000;
-  for (long i = 0; i < warmup; ++i) {
-    double a = RunOnce(program, timeoutMs);
-    if (a < 0)
-      return 1;
-    double b = RunOnce(baseline, timeoutMs);
-    if (b < 0)
-      return 1;
-    std::printf("warm-up %8.1f ms %10.1f ms\n", a, b);
-  }
 
-  std::printf("\n%-8s %12s %13s\n", "run", "program", "baseline");
-  std::vector<double> programTimes;
-  std::vector<double> baselineTimes;
-  for (long i = 1; i <= runs; ++i) {
-    double a = RunOnce(program, timeoutMs);
-    if (a < 0)
+  std::printf("\n%-8s", "run");
+  for (const Program& p : programs)
+    std::printf(" %14s", p.role.c_str());
+  std::printf("\n");
+  for (long i = 0; i < warmup; ++i) {
+    if (!RunRound(programs, static_cast<size_t>(i), timeoutMs, false, "warm-up"))
       return 1;
-    double b = RunOnce(baseline, timeoutMs);
-    if (b < 0)
-      return 1;
-    programTimes.push_back(a);
-    baselineTimes.push_back(b);
-    std::printf("%-8ld %9.1f ms %10.1f ms\n", i, a, b);
-    std::fflush(stdout);
   }
-  double programMedian = Median(programTimes);
-  double baselineMedian = Median(baselineTimes);
-  double ratio = programMedian / baselineMedian;
-  std::printf("%-8s %9.1f ms %10.1f ms\n", "median", programMedian, baselineMedian);
-  std::printf("\nratio of medians, program / baseline: %.2f (aim: under 1.20, %s)\n", ratio,
-              ratio < 1.2 ? "met" : "not met");
+  for (long i = 1; i <= runs; ++i) {
+    if (!RunRound(programs, static_cast<size_t>(i), timeoutMs, true, std::to_string(i).c_str()))
+      return 1;
+  }
+  std::printf("%-8s", "median");
+  for (const Program& p : programs)
+    std::printf(" %11.1f ms", Median(p.times));
+
+  std::printf("\n\n%-16s %14s %14s %18s\n", "", "start-up (ms)", "file (KiB)", "private (KiB)");
+  for (size_t i = 0; i < programs.size(); ++i) {
+    std::printf("%-16s %14.1f %14.1f %18.0f\n", programs[i].role.c_str(), Median(programs[i].times),
+                sizes[i], Median(programs[i].privateKiB));
+  }
+  std::printf("(medians; private memory read once the shown window's process was idle)\n\n");
+
+  for (size_t f = 0; f < forms.size(); ++f) {
+    const double programMedian = Median(programs[f].times);
+    for (size_t i = forms.size(); i < programs.size(); ++i) {
+      const double ratio = programMedian / Median(programs[i].times);
+      std::printf("ratio of medians, %s / %s: %.2f", programs[f].role.c_str(),
+                  programs[i].role.c_str(), ratio);
+      if (i + 1 == programs.size())
+        std::printf(" (aim: at most %.2f, %s)", aim, ratio <= aim ? "met" : "not met");
+      std::printf("\n");
+    }
+  }
   return 0;
 }

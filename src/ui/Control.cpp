@@ -57,7 +57,10 @@ void Control::CreateWindowNow() {
     if (sibling->hwnd_)
       previous = sibling->hwnd_;
   }
-  SetWindowPos(hwnd_, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // A control made in layout order is already there (HWND_TOP is null, as is the first one's
+  // predecessor); moving it anyway costs a round of messages.
+  if (GetWindow(hwnd_, GW_HWNDPREV) != previous)
+    SetWindowPos(hwnd_, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Font(), Dpi())), FALSE);
   CreateChildWindows();

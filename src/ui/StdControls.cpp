@@ -162,17 +162,26 @@ LRESULT GroupBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return TRUE;
   }
   if (message == WM_PAINT) {
-    Paint();
+    PaintScope paint(Handle());
+    Paint(paint.Dc());
+    return 0;
+  }
+  if (message == WM_PRINTCLIENT) {
+    // Each themed child (a radio button) asks for what lies under it this way whenever it paints.
+    // The system's group box would draw its whole themed frame again and ask its own parent in
+    // turn, about 1 ms a child under Wine; ours is what shows anyway.
+    const HDC dc = reinterpret_cast<HDC>(wParam);
+    const int state = SaveDC(dc);  // the child's DC goes back to the child as it came
+    Paint(dc);
+    RestoreDC(dc, state);
     return 0;
   }
   return Control::OnMessage(message, wParam, lParam);
 }
 
-void GroupBox::Paint() {
+void GroupBox::Paint(HDC dc) {
   // Drawn by us: a themed system group box ignores the caption colour that tells the user
   // whether the group is in use.
-  PaintScope paint(Handle());
-  HDC dc = paint.Dc();
   SelectScope font(dc, Fonts().Get(Font(), Dpi()));
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc, &metrics);

@@ -90,7 +90,7 @@ class GroupBox : public Control {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint();
+  void Paint(HDC dc);
 };
 
 // A panel with a raised outer and a lowered inner bevel.

@@ -1,5 +1,6 @@
 // The window toolkit against the real user32 and comctl32: message reflection, the error
-// boundary, window recreation, inherited fonts, DPI scaling, the radio group and the Enter rule.
+// boundary, window recreation, inherited fonts, DPI scaling, the radio group, the group box's
+// drawing for its children and the Enter rule.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include "base/Error.h"
 #include "ui/ErrorReport.h"
 #include "ui/ImageList.h"
+#include "ui/Handles.h"
 #include "ui/MessageLoop.h"
 #include "ui/RadioGroup.h"
 #include "ui/StdControls.h"
@@ -278,6 +280,27 @@ TEST_F(Toolkit, RadioItemsFillColumnsFromTopToBottom) {
   EXPECT_GT(fourth.left, first.left);
   EXPECT_EQ(third.left, first.left);
   EXPECT_GT(third.top, first.top);
+}
+
+// A themed child (a radio button) asks its group for the background under it by WM_PRINTCLIENT,
+// in the child's own DC: the group draws its frame there and hands the DC back as it came.
+TEST_F(Toolkit, GroupDrawsItsFrameIntoAChildsDcAndLeavesTheDcAsItCame) {
+  RECT client{};
+  GetClientRect(form.group.Handle(), &client);
+  const WindowDcScope screen(nullptr);
+  const UniqueMemoryDc dc(CreateCompatibleDC(screen.Dc()));
+  const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Dc(), client.right, client.bottom));
+  const SelectScope select(dc.Get(), bitmap.Get());
+  const COLORREF white = RGB(255, 255, 255);
+  const UniqueBrush brush(CreateSolidBrush(white));
+  FillRect(dc.Get(), &client, brush.Get());
+  SetTextColor(dc.Get(), RGB(1, 2, 3));
+  SetBkMode(dc.Get(), TRANSPARENT);
+
+  SendMessageA(form.group.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+  EXPECT_NE(GetPixel(dc.Get(), 0, client.bottom / 2), white);  // the frame's left edge
+  EXPECT_EQ(GetTextColor(dc.Get()), RGB(1, 2, 3));
+  EXPECT_EQ(GetBkMode(dc.Get()), TRANSPARENT);
 }
 
 // Posts the key, then a quit, and runs the program's loop until the quit.

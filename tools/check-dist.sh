@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Checks the release archives that the dist target wrote (cmake/Dist.cmake) for the project's
+# version: build/dist/Velmora-<version>-win32.zip and -win64.zip.
+#   tools/check-dist.sh [DIST_FOLDER]
+# Each must hold exactly the program, README.txt and LICENSE.txt. The program must be for its
+# architecture, stripped, at most 400 KiB, import only system DLLs and carry the version in its
+# version resource; the texts must be what Notepad reads right (UTF-8 with a byte-order mark,
+# CRLF line ends), the license the repository's own.
+set -eu
+root=$(dirname "$(dirname "$(readlink -f "$0")")")
+dist=${1:-$root/build/dist}
+max_program_bytes=$((400 * 1024))
+version=$(sed -n 's/^project(Velmora VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+if ! [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]]; then
+  echo "check-dist: no version of the form X.Y.Z in the project() line of CMakeLists.txt" >&2
+  exit 1
+fi
+IFS=. read -r major minor patch <<<"$version"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+fail() {
+  echo "$zip: $*" >&2
+  status=1
+}
+
+for arch in win32 win64; do
+  zip=$dist/Velmora-$version-$arch.zip
+  if [ ! -f "$zip" ]; then
+    echo "$zip: missing; build it with: cmake --build --preset $arch --target dist" >&2
+    status=1
+    continue
+  fi
+  entries=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
+  [ "$entries" = "LICENSE.txt README.txt Velmora.exe " ] ||
+    fail "holds $entries instead of LICENSE.txt README.txt Velmora.exe"
+  mkdir "$work/$arch"
+  (cd "$work/$arch" && cmake -E tar xf "$zip")
+  exe=$work/$arch/Velmora.exe
+  [ -f "$exe" ] || continue
+
+  header=$(x86_64-w64-mingw32-objdump -f "$exe")
+  case $arch in
+    win32) format=pei-i386 ;;
+    win64) format=pei-x86-64 ;;
+  esac
+  grep -q "file format $format\$" <<<"$header" || fail "Velmora.exe is not $format"
+  grep -Eq 'HAS_SYMS|HAS_DEBUG' <<<"$header" && fail "Velmora.exe is not stripped"
+  size=$(stat -c %s "$exe")
+  [ "$size" -le "$max_program_bytes" ] ||
+    fail "Velmora.exe has $size bytes, more than $max_program_bytes"
+  "$root/tools/check-imports.sh" "$exe" || fail "Velmora.exe imports more than system DLLs"
+
+  # windres reads the resource section back into resource script text.
+  resources=$(x86_64-w64-mingw32-windres -J coff -O rc -i "$exe")
+  for line in "FILEVERSION $major, $minor, $patch, 0" "PRODUCTVERSION $major, $minor, $patch, 0" \
+    "VALUE \"FileVersion\", \"$version\"" "VALUE \"ProductVersion\", \"$version\""; do
+    grep -qxF "$line" <<<"$(sed 's/^ *//' <<<"$resources")" ||
+      fail "the version resource lacks: $line"
+  done
+
+  guide=$work/$arch/README.txt
+  license=$work/$arch/LICENSE.txt
+  [ "$(head -c 3 "$guide" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
+    fail "README.txt does not begin with the UTF-8 byte-order mark"
+  iconv -f UTF-8 -t UTF-8 "$guide" >/dev/null 2>&1 || fail "README.txt is not UTF-8"
+  grep -q '@[A-Za-z_]*@' "$guide" && fail "README.txt holds a placeholder that was not filled in"
+  grep -qF "Velmora $version ($arch" "$guide" || fail "README.txt does not name $version ($arch)"
+  for text in "$guide" "$license"; do
+    # Every line ends in CR LF: no line feed without its carriage return, none missing at the end.
+    if grep -q $'[^\r]$\|^$' "$text" ||
+      [ "$(tail -c 2 "$text" | od -An -tx1 | tr -d ' ')" != 0d0a ]; then
+      fail "$(basename "$text") does not end every line with CR LF"
+    fi
+  done
+  tr -d '\r' <"$license" | cmp -s - "$root/LICENSE" ||
+    fail "LICENSE.txt is not the repository's LICENSE"
+done
+[ $status -eq 0 ] && echo "check-dist: Velmora-$version-win32.zip and -win64.zip are complete"
+exit $status

@@ -1,7 +1,6 @@
 #pragma once
 // The program's error: raised by handlers, reported once by the standard error report.
 // Its message is text in the system code page.
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -12,22 +11,14 @@ class Error : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Replaces the single "%s" of `pattern` with `value`.
-inline std::string FormatText(const std::string& pattern, const std::string& value) {
+// Replaces the one placeholder of `pattern` ("%s", or "%d" and "%.8x" in the texts that show a
+// number already formatted as the placeholder asks) with `value`.
+inline std::string FormatText(const std::string& pattern, const std::string& value,
+                              const char* placeholder = "%s") {
   std::string text = pattern;
-  if (auto at = text.find("%s"); at != std::string::npos)
-    text.replace(at, 2, value);
-  return text;
-}
-
-// Formats one number into a pattern with a single printf conversion for it ("%d", "%.8x").
-template <typename Number>
-std::string FormatNumber(const char* pattern, Number value) {
-  const int length = std::snprintf(nullptr, 0, pattern, value);
-  if (length <= 0)
-    return {};
-  std::string text(static_cast<size_t>(length), '\0');
-  std::snprintf(text.data(), text.size() + 1, pattern, value);
+  const std::string mark = placeholder;
+  if (auto at = text.find(mark); at != std::string::npos)
+    text.replace(at, mark.size(), value);
   return text;
 }
 

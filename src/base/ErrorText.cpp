@@ -1,10 +1,8 @@
 #include "base/ErrorText.h"
 
-#include <cstdio>
-
+#include "base/Error.h"
 #include "base/LeadBytes.h"
 #include "base/Texts.h"
-#include "base/Error.h"
 
 namespace velmora {
 
@@ -35,8 +33,12 @@ std::string TrimSystemMessage(std::string_view message) {
 }
 
 std::string OleErrorText(std::uint32_t code) {
-  const auto value = static_cast<unsigned int>(code);
-  return FormatNumber(text::kOleError, value);
+  // Eight lower-case hexadecimal digits, as "%.8x" prints them; formatted here so that the
+  // program links no printf.
+  std::string digits(8, '0');
+  for (std::size_t i = digits.size(); i-- > 0; code >>= 4)
+    digits[i] = "0123456789abcdef"[code & 0xF];
+  return FormatText(text::kOleError, digits, "%.8x");
 }
 
 }  // namespace velmora

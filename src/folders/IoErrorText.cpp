@@ -1,10 +1,10 @@
 #include "folders/IoErrorText.h"
 
 #include <cstdint>
-#include <cstdio>
+#include <string>
 
-#include "base/Texts.h"
 #include "base/Error.h"
+#include "base/Texts.h"
 
 namespace velmora {
 
@@ -29,7 +29,7 @@ std::string IoErrorText(unsigned long code) {
   }
   // System error codes are 32 bits wide; the text shows them as the signed number %d prints.
   const auto value = static_cast<int>(static_cast<std::uint32_t>(code));
-  return FormatNumber(text::kIoErrorOther, value);
+  return FormatText(text::kIoErrorOther, std::to_string(value), "%d");
 }
 
 }  // namespace velmora

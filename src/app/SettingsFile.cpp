@@ -2,10 +2,11 @@
 
 #include <windows.h>
 
-#include "base/PathRules.h"
 #include "app/SettingValues.h"
-#include "base/Texts.h"
 #include "base/Error.h"
+#include "base/FileSystem.h"
+#include "base/PathRules.h"
+#include "base/Texts.h"
 
 namespace velmora {
 
@@ -13,30 +14,8 @@ namespace {
 
 // The profile functions hand back at most this many characters, the closing zero included.
 constexpr DWORD kValueBufferSize = 1024;
-// A module path never exceeds the system's 32767 UTF-16 units, at most two bytes each here.
-constexpr DWORD kMaxModulePathBytes = 65536;
 
 }  // namespace
-
-std::string ExecutablePath() {
-  std::string buffer(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD size = static_cast<DWORD>(buffer.size());
-    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
-    if (length == 0) {
-      return {};
-    }
-    // A full buffer means the name was cut (and, on older systems, not even terminated).
-    if (length < size) {
-      buffer.resize(length);
-      return buffer;
-    }
-    if (size >= kMaxModulePathBytes) {
-      return {};
-    }
-    buffer.resize(size * 2);
-  }
-}
 
 std::string SettingsPathFor(std::string_view executablePath) {
   return DirectoryOf(executablePath) + text::kSettingsFileName;

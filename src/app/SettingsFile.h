@@ -6,10 +6,10 @@
 #include <string_view>
 #include <utility>
 
+#include "base/FileSystem.h"
+
 namespace velmora {
 
-// Full path of the running executable (GetModuleFileNameA).
-std::string ExecutablePath();
 // DirectoryOf(ExecutablePath()) + "\Velmora.ini", joined as they are.
 std::string SettingsPath();
 // The settings file's path for a given executable path: in a drive root, C:\Velmora.exe gives

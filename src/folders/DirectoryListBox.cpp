@@ -1,5 +1,6 @@
 #include "folders/DirectoryListBox.h"
 
+#include "base/FileSystem.h"
 #include "folders/CodePageCase.h"
 #include "folders/DirectoryPath.h"
 #include "folders/DriveComboBox.h"
@@ -34,10 +35,6 @@ class FlagScope {
   bool old_;
 };
 
-bool Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 }  // namespace
 
 TDirectoryListBox::TDirectoryListBox(ui::Widget& parent, int id, ui::Bounds bounds)
@@ -68,7 +65,7 @@ void TDirectoryListBox::SetDirectory(const std::string& path) {
     else
       DriveChange(drive);
   }
-  if (Exists(directory_))
+  if (PathExists(directory_))
     SetCurrentDirectoryA(directory_.c_str());
   SetCurrentDirectoryA(entered.c_str());
   directory_ = CurrentDirectory();

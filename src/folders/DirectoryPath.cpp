@@ -5,11 +5,12 @@
 #include <climits>
 #include <string_view>
 
+#include "base/Error.h"
+#include "base/FileSystem.h"
 #include "base/PathRules.h"
 #include "folders/CodePageCase.h"
 #include "folders/DirectoryItems.h"
 #include "folders/IoErrorText.h"
-#include "base/Error.h"
 
 namespace velmora {
 
@@ -30,11 +31,6 @@ std::string ResolvePath(const std::string& path) {
     RaiseIoError(ERROR_FILENAME_EXCED_RANGE);
   }
   return std::string(full, length);
-}
-
-bool IsExistingFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 // Puts the previous current directory back unless the entering went through.

@@ -1,6 +1,7 @@
 // The create command: confirm, then write the shortcut and close.
 #include "app/Main.h"
 #include "base/Error.h"
+#include "base/FileSystem.h"
 #include "base/PathRules.h"
 #include "base/Texts.h"
 #include "shortcut/CreateRules.h"

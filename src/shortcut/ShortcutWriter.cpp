@@ -117,9 +117,4 @@ std::string ShortcutFileName(const ShortcutRequest& request) {
   return LinkFileName(folder, request.shortcutName, request.addSuffix);
 }
 
-bool IsExistingFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 }  // namespace velmora

@@ -28,7 +28,4 @@ void WriteShortcut(const ShortcutRequest& request);
 // folder, then the name and its ending. Raises the folder error as WriteShortcut does.
 std::string ShortcutFileName(const ShortcutRequest& request);
 
-// Whether a file (not a folder) of that name exists, which a save would replace.
-bool IsExistingFile(const std::string& path);
-
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "base/FileSystem.h"
 #include "base/LeadBytes.h"
 #include "base/PathRules.h"
 
@@ -22,13 +23,6 @@ std::string FilterForDialog(const std::string& filter) {
   result.append(2, '\0');
   return result;
 }
-// The folder of the running program, where the dialog opens when it is given no usable folder.
-std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, static_cast<DWORD>(std::size(path)));
-  return length == 0 || length >= std::size(path) ? std::string() : DirectoryOf(path);
-}
-
 // The dialog library is loaded when a dialog is first shown, not at every start of the program,
 // most of which never browse. It stays loaded for the life of the process.
 using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
@@ -53,7 +47,7 @@ bool OpenDialog::Execute(HWND owner) {
     std::memcpy(file, fileName_.c_str(), fileName_.size());
 
   // A folder longer than any path can be makes the dialog crash (from about 940 characters).
-  const std::string initialDir = initialDir_.size() < MAX_PATH ? initialDir_ : ProgramFolder();
+  const std::string initialDir = initialDir_.size() < MAX_PATH ? initialDir_ : DirectoryOf(ExecutablePath());
 
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof(dialog);

@@ -158,7 +158,7 @@ bool TDirectoryListBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {
 }
 
 bool TDirectoryListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  const ui::ItemDrawFrame frame(item, RowBackground(), RowTextColor(*this));
+  const ui::ItemDrawFrame frame(item, RowBackground(), ui::TextColor(Font()));
   const int index = frame.Index();
   if (index < 0 || index >= items_.Count())
     return true;

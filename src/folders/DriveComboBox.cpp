@@ -202,7 +202,7 @@ bool TDriveComboBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {
 }
 
 bool TDriveComboBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  const ui::ItemDrawFrame frame(item, RowBackground(), RowTextColor(*this));
+  const ui::ItemDrawFrame frame(item, RowBackground(), ui::TextColor(Font()));
   const int index = frame.Index();
   if (index < 0 || static_cast<std::size_t>(index) >= texts_.size())
     return true;

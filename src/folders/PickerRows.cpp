@@ -40,9 +40,4 @@ COLORREF RowBackground() {
   return GetSysColor(COLOR_WINDOW);
 }
 
-COLORREF RowTextColor(const ui::Widget& list) {
-  const COLORREF color = list.Font().color;
-  return color == CLR_DEFAULT ? GetSysColor(COLOR_WINDOWTEXT) : ui::ResolveColor(color);
-}
-
 }  // namespace velmora

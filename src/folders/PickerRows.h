@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "ui/TransparentBitmap.h"
-#include "ui/Window.h"
 
 namespace velmora {
 
@@ -31,9 +30,8 @@ void DrawRowPicture(HDC dc, const ui::TransparentBitmap& picture, int x, const R
 // The larger of the font's text height (text metrics) and `minimum`.
 int RowHeight(HFONT font, int minimum);
 
-// The list's own colours for its rows: the window colour, and the text in the font's colour
+// The background of the lists' rows, the window colour; their text is in the font's colour
 // (grey while the picker is disabled).
 COLORREF RowBackground();
-COLORREF RowTextColor(const ui::Widget& list);
 
 }  // namespace velmora

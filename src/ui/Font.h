@@ -35,6 +35,10 @@ inline constexpr COLORREF SystemColor(int index) {
 inline COLORREF ResolveColor(COLORREF color) {
   return (color & 0xFF000000) == kSystemColorFlag ? GetSysColor(color & 0xFF) : color;
 }
+// The colour a font's text is drawn in: its own, or the system's window-text colour.
+inline COLORREF TextColor(const FontSpec& font) {
+  return font.color == CLR_DEFAULT ? GetSysColor(COLOR_WINDOWTEXT) : ResolveColor(font.color);
+}
 
 // A whole-number pixel size at 96 DPI scaled to the given DPI.
 inline int ScaleToDpi(int value, int dpi) {

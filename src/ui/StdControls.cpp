@@ -193,8 +193,7 @@ void GroupBox::Paint(HDC dc) {
   const std::string caption = Text();
   if (caption.empty())
     return;
-  const COLORREF color = Font().color;
-  SetTextColor(dc, color == CLR_DEFAULT ? GetSysColor(COLOR_WINDOWTEXT) : ResolveColor(color));
+  SetTextColor(dc, TextColor(Font()));
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   SetBkMode(dc, OPAQUE);
   TextOutA(dc, Scale(8), 0, caption.c_str(), static_cast<int>(caption.size()));

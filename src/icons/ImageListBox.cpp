@@ -15,7 +15,7 @@ constexpr unsigned kRedrawOnResize = CS_HREDRAW | CS_VREDRAW;
 }  // namespace
 
 TCustomImageListBox::TCustomImageListBox(ui::Widget& parent, int id, ui::Bounds bounds)
-    : Control(parent, id, bounds, "", {}) {
+    : ListBox(parent, id, bounds, {}) {
   SetItemHeight(20);
 }
 
@@ -31,19 +31,6 @@ LRESULT TCustomImageListBox::Send(UINT message, WPARAM wParam, LPARAM lParam) co
 void TCustomImageListBox::Invalidate() const {
   if (HasWindow())
     InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-int TCustomImageListBox::ItemIndex() const {
-  return static_cast<int>(Send(LB_GETCURSEL));
-}
-
-void TCustomImageListBox::SetItemIndex(int index) {
-  if (ItemIndex() != index)
-    Send(LB_SETCURSEL, static_cast<WPARAM>(index));
-}
-
-int TCustomImageListBox::Count() const {
-  return static_cast<int>(Send(LB_GETCOUNT));
 }
 
 void TCustomImageListBox::SetStyleFlag(bool& flag, bool value) {
@@ -155,17 +142,6 @@ void TCustomImageListBox::OnFontChanged() {
   Invalidate();
 }
 
-bool TCustomImageListBox::OnCommand(WORD code) {
-  const ui::Event* event = code == LBN_SELCHANGE ? &onClick
-                           : code == LBN_DBLCLK  ? &onDblClick
-                                                 : nullptr;
-  if (!event)
-    return false;
-  if (*event)
-    (*event)();
-  return true;
-}
-
 bool TCustomImageListBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {
   // 0 in automatic mode: the window gets its height by message right after it is created.
   item.itemHeight = static_cast<UINT>(itemHeight_);
@@ -205,7 +181,7 @@ LRESULT TCustomImageListBox::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
     Recreate();
     return 0;
   }
-  return Control::OnMessage(message, wParam, lParam);
+  return ListBox::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace velmora

@@ -4,8 +4,8 @@
 // itself; every item is an owner-drawn cell with its image centred.
 #include <windows.h>
 
-#include "ui/Control.h"
 #include "ui/ImageList.h"
+#include "ui/StdControls.h"
 
 namespace velmora::ui {
 class ItemDrawFrame;
@@ -16,21 +16,11 @@ namespace velmora {
 enum class TBorderStyle { bsNone, bsSingle };
 
 // The behaviour. Its style properties stay protected; TImageListBox makes them public.
-class TCustomImageListBox : public ui::Control, private ui::ImageListObserver {
+// The selection, the count and the click events are the list box's own (ui::ListBox).
+class TCustomImageListBox : public ui::ListBox, private ui::ImageListObserver {
  public:
   TCustomImageListBox(ui::Widget& parent, int id, ui::Bounds bounds = {0, 0, 121, 97});
   ~TCustomImageListBox() override;
-
-  // The selected item, -1 for none; 0 while there is no window.
-  int ItemIndex() const;
-  // Selects an item (-1: none) when it is not selected yet. Raises no click, as the list box
-  // itself does not; lost while there is no window.
-  void SetItemIndex(int index);
-  // The list box's item count; 0 while there is no window.
-  int Count() const;
-
-  ui::Event onClick;     // the user changed the selection
-  ui::Event onDblClick;  // the user double-clicked an item
 
  protected:
   TBorderStyle BorderStyle() const { return borderStyle_; }
@@ -60,7 +50,6 @@ class TCustomImageListBox : public ui::Control, private ui::ImageListObserver {
   ui::ControlStyle CreationStyle() const override;
   void OnWindowCreated() override;
   void OnFontChanged() override;
-  bool OnCommand(WORD code) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
   bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -20,19 +20,6 @@ bool SameDrive(char a, char b) {
   return (a | 0x20) == (b | 0x20);
 }
 
-// C: for C:\Dir, \\server\share for \\server\share\Dir; empty for anything else.
-std::string_view RootOf(std::string_view folder) {
-  if (HasDrive(folder))
-    return folder.substr(0, 2);
-  if (folder.size() > 2 && folder[0] == '\\' && folder[1] == '\\') {
-    const std::size_t server = FindBackslash(folder, 2);
-    if (server == std::string_view::npos)
-      return {};
-    return folder.substr(0, FindBackslash(folder, server + 1));
-  }
-  return {};
-}
-
 // `folder` is not empty.
 std::string Joined(std::string_view folder, std::string_view relative) {
   std::string joined(folder);
@@ -59,10 +46,10 @@ std::string ResolveAgainst(std::string_view folder, std::string_view path) {
     return Joined(folder, path.substr(2));
   }
   if (IsSeparator(path[0])) {
-    const std::string_view root = RootOf(folder);
+    const std::string root = DrivePart(folder);
     if (root.empty() || (path.size() >= 2 && IsSeparator(path[1])))
       return std::string(path);
-    return std::string(root) + std::string(path);
+    return root + std::string(path);
   }
   return Joined(folder, path);
 }

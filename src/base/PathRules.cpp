@@ -40,6 +40,23 @@ std::size_t FindLastOf(std::string_view path, std::string_view chars) {
   return found;
 }
 
+std::string DrivePart(std::string_view path) {
+  const LeadBytes& lead = LeadBytes::Active();
+  if (path.size() >= 2 && path[1] == ':' && lead.CharLength(path, 0) == 1)
+    return std::string(path.substr(0, 2));
+  if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
+    const std::size_t server = FindBackslash(path, 2);
+    const std::size_t share = server == npos ? npos : FindBackslash(path, server + 1);
+    return std::string(share == npos ? path : path.substr(0, share));
+  }
+  return {};
+}
+
+char DriveLetterOf(std::string_view path) {
+  const std::string drive = DrivePart(path);
+  return drive.size() == 2 && drive[1] == ':' ? drive[0] : '\0';
+}
+
 std::string DirectoryOf(std::string_view path) {
   const std::size_t last = FindLastOf(path, "\\:");
   if (last == npos) {

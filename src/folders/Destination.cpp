@@ -1,7 +1,7 @@
 // The destination choice and the custom-folder picker.
 #include "app/Main.h"
-#include "base/PathRules.h"
 #include "app/SettingsFile.h"
+#include "base/PathRules.h"
 #include "folders/Destinations.h"
 
 namespace velmora {

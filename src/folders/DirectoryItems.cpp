@@ -44,23 +44,6 @@ std::vector<DirectoryItem> TreeItems(std::string_view directory) {
 
 }  // namespace
 
-std::string DrivePart(std::string_view path) {
-  const LeadBytes& lead = LeadBytes::Active();
-  if (path.size() >= 2 && path[1] == ':' && lead.CharLength(path, 0) == 1)
-    return std::string(path.substr(0, 2));
-  if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
-    const std::size_t server = FindBackslash(path, 2);
-    const std::size_t share = server == npos ? npos : FindBackslash(path, server + 1);
-    return std::string(share == npos ? path : path.substr(0, share));
-  }
-  return {};
-}
-
-char DriveLetterOf(std::string_view path) {
-  const std::string drive = DrivePart(path);
-  return drive.size() == 2 && drive[1] == ':' ? drive[0] : '\0';
-}
-
 int CountBackslashes(std::string_view path) {
   int count = 0;
   for (std::size_t pos = FindBackslash(path, 0); pos != npos; pos = FindBackslash(path, pos + 1))

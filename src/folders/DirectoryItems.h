@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/PathRules.h"
+
 namespace velmora {
 
 // Each kind is drawn with its own folder picture.
@@ -21,10 +23,6 @@ struct DirectoryItem {
   FolderKind kind;
 };
 
-// "C:" or "\\server\share"; empty when the path starts with neither.
-std::string DrivePart(std::string_view path);
-// The drive letter of a path as written, or '\0' for a network path (or none).
-char DriveLetterOf(std::string_view path);
 // Backslashes that are characters of their own.
 int CountBackslashes(std::string_view path);
 // A folder and a name with one backslash between them, none added after a closing one.

@@ -363,11 +363,16 @@ void App::Click(int id) const {
   PostMessageA(Control(id), BM_CLICK, 0, 0);
 }
 
+RECT App::ListItemRect(int id, int index) const {
+  RECT item{};
+  SendWithTimeout(Control(id), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                  reinterpret_cast<LPARAM>(&item));
+  return item;
+}
+
 void App::ClickListItem(int id, int index) const {
   const HWND list = Control(id);
-  RECT item{};
-  SendWithTimeout(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
-                  reinterpret_cast<LPARAM>(&item));
+  const RECT item = ListItemRect(id, index);
   const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
   PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageA(list, WM_LBUTTONUP, 0, at);

@@ -119,6 +119,8 @@ class App {
   // LB_GETCOUNT and LB_GETCURSEL of a list box.
   int ListCount(int id) const;
   int ListSelection(int id) const;
+  // LB_GETITEMRECT: an item's cell in the list box's client area.
+  RECT ListItemRect(int id, int index) const;
   // The control with the keyboard focus in the program's user-interface thread.
   HWND Focus() const;
   int FocusId() const;

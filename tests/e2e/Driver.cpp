@@ -116,6 +116,11 @@ LPARAM KeyParam(UINT virtualKey, bool release, bool alt) {
   return static_cast<LPARAM>(value);
 }
 
+HWND FileNameField(HWND dialog) {
+  const HWND field = GetDlgItem(dialog, kFileNameComboId);
+  return field != nullptr ? field : GetDlgItem(dialog, kFileNameEditId);
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -510,11 +515,12 @@ bool App::Answer(HWND box, int buttonId) {
   return WaitUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); }, kBoxTimeoutMs);
 }
 
+std::string App::OfferedFileName(HWND dialog) {
+  return TextOf(FileNameField(dialog));
+}
+
 bool App::ChooseFile(HWND dialog, const std::string& name) {
-  HWND field = GetDlgItem(dialog, kFileNameComboId);
-  if (field == nullptr) {
-    field = GetDlgItem(dialog, kFileNameEditId);
-  }
+  const HWND field = FileNameField(dialog);
   if (field == nullptr) {
     return false;
   }

@@ -144,5 +144,46 @@ TEST(Browse, OpensAtTheRememberedFolderAndTakesTheChosenFileWhileCancelChangesNo
   EXPECT_TRUE(run.WaitForExit());
 }
 
+TEST(Browse, OffersTheLastFilesNameOnlyAndOpensInTheRememberedFolder) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  const std::string remembered = sandbox / "Browse Here";
+  MakeFolder(remembered);
+  MakeFile(remembered + "\\only-here.txt");
+  MakeFolder(sandbox / "Icons");
+  const std::string library = sandbox / "Icons\\Hundred.dll";
+  ASSERT_TRUE(CopyFileA(testing::FixturePath("Hundred.dll").c_str(), library.c_str(), FALSE));
+  sandbox.WriteSettings("[Window]\r\nStart=0\r\nInitialDir=" + remembered + "\r\n");
+  App run(sandbox);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+
+  run.Click(id::kButton2);
+  HWND dialog = run.WaitForFileDialog();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(App::ChooseFile(dialog, library));
+  ASSERT_TRUE(WaitUntil([&] { return run.Text(id::kEdit4) == library; }, 5000));
+
+  // The icon library is not offered as the target: its name is, in the remembered folder, where
+  // a bare name is found.
+  run.Click(id::kButton1);
+  dialog = run.WaitForFileDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(App::OfferedFileName(dialog), "Hundred.dll");
+  ASSERT_TRUE(App::ChooseFile(dialog, "only-here.txt"));
+  EXPECT_TRUE(HasTarget(run, remembered + "\\only-here.txt", "only-here"));
+
+  // Where the folder and the name agree, one OK takes the file offered.
+  run.Click(id::kButton2);
+  dialog = run.WaitForFileDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(App::OfferedFileName(dialog), "only-here.txt");
+  ASSERT_TRUE(App::Answer(dialog, IDOK));
+  EXPECT_TRUE(WaitUntil([&] { return run.Text(id::kEdit4) == remembered + "\\only-here.txt"; },
+                        5000))
+      << run.Text(id::kEdit4);
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
 }  // namespace
 }  // namespace velmora::e2e

@@ -1,5 +1,5 @@
 // The icon the user picks in the list, from the target or from an icon file, is the one the
-// link carries.
+// link carries; the list keeps its rows whatever was loaded before.
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Driver.h"
@@ -84,6 +85,42 @@ TEST_F(IconChoice, IconLibraryChosenByBrowsingGivesTheLinkItsIconWithoutMovingTh
   EXPECT_EQ(bytes.iconIndex, 5);
 }
 
+// Entry 1 stands below entry 0 in the same column, the list shows whole rows only, and it
+// stays within its frame of 64 pixels at 96 DPI.
+::testing::AssertionResult ShowsWholeRowsInItsFrame(const App& run) {
+  const RECT first = run.ListItemRect(id::kImageListBox1, 0);
+  const RECT second = run.ListItemRect(id::kImageListBox1, 1);
+  RECT client{};
+  GetClientRect(run.Control(id::kImageListBox1), &client);
+  const RECT frame = run.ControlRect(id::kImageListBox1);
+  const int row = first.bottom - first.top;
+  if (second.left == first.left && second.top == first.bottom && row > 0 &&
+      client.bottom % row == 0 && frame.bottom - frame.top <= 64) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "entry 0 at " << first.left << "," << first.top << ", entry 1 at " << second.left
+         << "," << second.top << ", client " << client.bottom << " high, frame "
+         << frame.bottom - frame.top;
+}
+
+TEST_F(IconChoice, ListKeepsItsRowsAfterALibraryThatNeededTheScrollBar) {
+  sandbox_.WriteSettings(kNoOffer);
+  App run(sandbox_);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  // The library's icons need the horizontal scroll bar, the program's three do not.
+  const std::pair<const char*, int> files[] = {
+      {"Hundred.dll", 100}, {"Three.EXE", 3}, {"Hundred.dll", 100}, {"Three.EXE", 3}};
+  for (const auto& [fixture, count] : files) {
+    SCOPED_TRACE(fixture);
+    ASSERT_TRUE(run.Drop({testing::FixturePath(fixture)}));
+    ASSERT_TRUE(WaitUntil([&] { return run.ListCount(id::kImageListBox1) == count; }, 5000));
+    EXPECT_TRUE(ShowsWholeRowsInItsFrame(run));
+  }
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
 // Each damaged source of the generated fixtures, as the target on the command line and as the
 // icon file chosen by browsing: the program lists the file and goes on answering.
 TEST_F(IconChoice, NoDamagedIconSourceEndsTheProgramAsTargetOrAsIconFile) {
@@ -114,20 +151,18 @@ TEST_F(IconChoice, NoDamagedIconSourceEndsTheProgramAsTargetOrAsIconFile) {
     }
   }
 
+  // Chosen from a folder below the one the dialog opens in: the dialog's own file list reads the
+  // icons of the programs it shows, unchecked.
   MakeFile(sandbox_ / "notes.txt", "text");
   App run(sandbox_, "\"" + (sandbox_ / "notes.txt") + "\"");
   ASSERT_NE(run.WaitForWindow(), nullptr);
-  for (size_t i = 0; i < names.size(); ++i) {
-    // The dialog opens in the folder of the file chosen last, and the system's file list reads
-    // the icons of the programs it shows itself: each file has a folder of its own, emptied once
-    // the file is taken.
-    const std::string path = copy(names[i], sandbox_ / ("Icons" + std::to_string(i)));
+  for (const std::string& name : names) {
+    const std::string path = copy(name, sandbox_ / "Icons");
     run.Click(id::kButton2);
     const HWND dialog = run.WaitForFileDialog();
-    ASSERT_NE(dialog, nullptr) << names[i];
-    ASSERT_TRUE(App::ChooseFile(dialog, path)) << names[i];
-    ASSERT_TRUE(WaitUntil([&] { return run.Text(id::kEdit4) == path; }, 5000)) << names[i];
-    EXPECT_TRUE(DeleteFileA(path.c_str())) << names[i];
+    ASSERT_NE(dialog, nullptr) << name;
+    ASSERT_TRUE(App::ChooseFile(dialog, "Icons\\" + name)) << name;
+    ASSERT_TRUE(WaitUntil([&] { return run.Text(id::kEdit4) == path; }, 5000)) << name;
   }
   EXPECT_TRUE(run.StaysOpen(100));
   EXPECT_EQ(run.Text(id::kEdit1), sandbox_ / "notes.txt");

@@ -423,8 +423,10 @@ IconSourceCheck CheckProgram16(const Bytes& file, std::uint64_t header) {
     return damaged;
   const std::uint16_t tableAt = file.U16(header + 0x24);
   const std::uint16_t residentNamesAt = file.U16(header + 0x26);
-  // The system takes a table this short for none.
-  if (static_cast<int>(residentNamesAt) - static_cast<int>(tableAt) <= static_cast<int>(kType))
+  // The system takes a table this short for none; it compares the gap as an unsigned size, so a
+  // table that starts after the resident names is read all the same.
+  const int gap = static_cast<int>(residentNamesAt) - static_cast<int>(tableAt);
+  if (gap >= 0 && gap <= static_cast<int>(kType))
     return WithoutIcons(IconSourceKind::Program16);
   const std::uint64_t table = header + tableAt;
   if (!file.Holds(table, 2))

@@ -47,6 +47,7 @@ constexpr Source kSources[] = {
     // Good files, and files the system finds no icons in.
     {"Good.ico", kIconFile, "1"},
     {"Good16.exe", kProgram16, "11"},
+    {"Good16NamesFirst.exe", kProgram16, "11"},
     {"Good32.dll", kProgram, "111"},
     {"Good64.dll", kProgram, "11"},
     {"NoImages.ico", kIconFile, ""},

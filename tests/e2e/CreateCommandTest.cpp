@@ -6,6 +6,7 @@
 
 #include "Driver.h"
 #include "TestTexts.h"
+#include "LiblnkReader.h"
 #include "LinkFileReader.h"
 #include "app/ControlIds.h"
 #include "base/ComApartment.h"
@@ -92,6 +93,7 @@ TEST_F(CreateCommand, EnterAndYesWriteTheLinkOnTheDesktopAndEndTheProgram) {
   EXPECT_EQ(shell.arguments, "");
   EXPECT_EQ(shell.iconLocation, target_);
   EXPECT_EQ(shell.iconIndex, 0);
+  test::ExpectLiblnkReadsAlike(desktopLink_.Path());
 }
 
 TEST_F(CreateCommand, UncheckedBoxAddsTheShortcutEndingAndTheWindowStateSetsTheShowCommand) {
@@ -109,6 +111,7 @@ TEST_F(CreateCommand, UncheckedBoxAddsTheShortcutEndingAndTheWindowStateSetsTheS
   const test::LinkFile bytes = test::ReadLinkFile(suffixedDesktopLink_.Path());
   EXPECT_EQ(bytes.showCommand, static_cast<std::uint32_t>(SW_SHOWMINNOACTIVE));
   EXPECT_EQ(test::ReadThroughShell(suffixedDesktopLink_.Path()).path, target_);
+  test::ExpectLiblnkReadsAlike(suffixedDesktopLink_.Path());
 }
 
 TEST_F(CreateCommand, NoOrEscapeWritesNothingAndKeepsTheWindowOpen) {
@@ -146,6 +149,7 @@ TEST_F(CreateCommand, SameDirectoryWritesNextToTheTarget) {
   EXPECT_FALSE(Exists(desktopLink_.Path()));
   EXPECT_EQ(sandbox_.Setting("ItemIndex"), "4");
   EXPECT_EQ(test::ReadThroughShell(besideTarget.Path()).path, target_);
+  test::ExpectLiblnkReadsAlike(besideTarget.Path());
 }
 
 TEST_F(CreateCommand, ParametersAreQuotedOnlyWhenTheTargetPathHasABlank) {
@@ -165,6 +169,7 @@ TEST_F(CreateCommand, ParametersAreQuotedOnlyWhenTheTargetPathHasABlank) {
   EXPECT_EQ(quoted.path, blankTarget);
   EXPECT_EQ(quoted.arguments, "\"-v\"");
   EXPECT_EQ(test::ReadLinkFile(sandbox_ / "My Tool.lnk").arguments.value_or(""), "\"-v\"");
+  test::ExpectLiblnkReadsAlike(sandbox_ / "My Tool.lnk");
 
   {
     App run(sandbox_, Quoted(target_));
@@ -176,6 +181,7 @@ TEST_F(CreateCommand, ParametersAreQuotedOnlyWhenTheTargetPathHasABlank) {
     ASSERT_TRUE(run.WaitForExit());
   }
   EXPECT_EQ(test::ReadThroughShell(sandbox_ / test_text::kNotepadLink).arguments, "a b");
+  test::ExpectLiblnkReadsAlike(sandbox_ / test_text::kNotepadLink);
 }
 
 TEST_F(CreateCommand, MissingWindowStateIsReportedAndNothingIsWritten) {
@@ -254,6 +260,7 @@ TEST_F(CreateCommand, AnExistingLinkIsReplacedOnlyAfterASecondYes) {
   ASSERT_TRUE(App::Answer(replace, IDYES));
   ASSERT_TRUE(run.WaitForExit());
   EXPECT_EQ(test::ReadThroughShell(link).path, target_);
+  test::ExpectLiblnkReadsAlike(link);
 }
 
 TEST_F(CreateCommand, AFolderOfTheLinksNameMakesTheSaveFailAndIsReported) {

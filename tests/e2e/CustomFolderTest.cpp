@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Driver.h"
+#include "LiblnkReader.h"
 #include "PickerView.h"
 #include "TestTexts.h"
 #include "app/ControlIds.h"
@@ -100,6 +101,7 @@ TEST(CustomFolder, FoldersOpenByDoubleClickAndEnterWritesIntoTheOpenOne) {
   ASSERT_TRUE(run.WaitForExit());
   EXPECT_TRUE(Exists(so + "\\tool.lnk"));
   EXPECT_FALSE(Exists(pick + "\\tool.lnk"));
+  test::ExpectLiblnkReadsAlike(so + "\\tool.lnk");
 }
 
 TEST(CustomFolder, ADriveChosenByTheKeyboardMovesThePickerAndTheLinkGoesThere) {
@@ -137,6 +139,7 @@ TEST(CustomFolder, ADriveChosenByTheKeyboardMovesThePickerAndTheLinkGoesThere) {
   ASSERT_TRUE(App::Answer(box, IDYES));
   ASSERT_TRUE(run.WaitForExit());
   EXPECT_TRUE(Exists(link.Path()));
+  test::ExpectLiblnkReadsAlike(link.Path());
 }
 
 // A target in a folder that cannot be entered: the picker stays where it is, and destination 4

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "Driver.h"
+#include "LiblnkReader.h"
 #include "LinkFileReader.h"
 #include "app/ControlIds.h"
 #include "base/ComApartment.h"
@@ -50,6 +51,7 @@ TEST_F(IconChoice, IconClickedInTheTargetsListGoesIntoTheLink) {
   const test::LinkFile bytes = test::ReadLinkFile(link.Path());
   EXPECT_EQ(bytes.iconLocation.value_or(""), target);
   EXPECT_EQ(bytes.iconIndex, 2);
+  test::ExpectLiblnkReadsAlike(link.Path());
 }
 
 TEST_F(IconChoice, IconLibraryChosenByBrowsingGivesTheLinkItsIconWithoutMovingTheBrowseFolder) {
@@ -77,6 +79,7 @@ TEST_F(IconChoice, IconLibraryChosenByBrowsingGivesTheLinkItsIconWithoutMovingTh
   const test::LinkFile bytes = test::ReadLinkFile(link.Path());
   EXPECT_EQ(bytes.iconLocation.value_or(""), library);
   EXPECT_EQ(bytes.iconIndex, 5);
+  test::ExpectLiblnkReadsAlike(link.Path());
 }
 
 }  // namespace

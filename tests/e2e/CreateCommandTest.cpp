@@ -293,6 +293,62 @@ TEST_F(CreateCommand, DriveRootTargetStaysARootAndTheLinkPointsAtTheDrive) {
   const test::ShellLinkFields shell = test::ReadThroughShell(link.Path());
   EXPECT_EQ(shell.path, "C:\\");
   EXPECT_EQ(shell.workingDirectory, "C:\\");
+  test::ExpectLiblnkReadsAlike(link.Path());
+}
+
+TEST_F(CreateCommand, TextTheCodePageCannotHoldIsRefusedWithItsFieldsMessageAndNothingIsWritten) {
+  sandbox_.WriteSettings(Settings(4, 0, true));
+  const std::vector<std::string> before = FolderEntries(sandbox_.Folder());
+  App run(sandbox_, Quoted(target_));
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  const struct {
+    int field;
+    std::wstring text;
+    bool typed;
+    const char* report;
+  } cases[] = {
+      {id::kEdit2, L"caf\u00E9", false, test_text::kNameNotInCodePageReport},
+      {id::kEdit2, L"\uD55C\uAE00", false, test_text::kNameNotInCodePageReport},  // Hangul
+      {id::kEdit2, L"\U0001F600", false, test_text::kNameNotInCodePageReport},    // an emoji
+      {id::kEdit3, L"caf\u00E9 \u00FC", false, test_text::kParametersNotInCodePageReport},
+      {id::kEdit3, L"\u00E9", true, test_text::kParametersNotInCodePageReport},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.field);
+    run.SetText(id::kEdit2, "memo");
+    run.SetText(id::kEdit3, "");
+    if (c.typed) {
+      run.Type(c.field, c.text);
+    } else {
+      ASSERT_TRUE(run.Paste(c.field, c.text));
+    }
+    // The field holds the text as it came, not the code page's look-alike.
+    ASSERT_TRUE(WaitUntil([&] { return App::WideTextOf(run.Control(c.field)) == c.text; }, 3000));
+    run.Click(id::kBitBtn1);
+    EXPECT_EQ(run.AnswerErrorBox(), c.report);
+    EXPECT_TRUE(run.StaysOpen(300));
+    EXPECT_EQ(run.AnyBox(), nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == c.field; }, 3000)) << run.FocusId();
+  }
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_EQ(FolderEntries(sandbox_.Folder()), before);
+}
+
+TEST_F(CreateCommand, ATargetDeletedAfterItWasChosenIsReportedBeforeTheQuestion) {
+  sandbox_.WriteSettings(Settings(4, 0, true));
+  App run(sandbox_, Quoted(target_));
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return run.Text(id::kEdit1) == target_; }, 3000));
+  ASSERT_TRUE(DeleteFileA(target_.c_str()));
+  const std::vector<std::string> before = FolderEntries(sandbox_.Folder());
+  run.Click(id::kBitBtn1);
+  EXPECT_EQ(run.AnswerErrorBox(), std::string(test_text::kIoFileNotFound) + ".");
+  EXPECT_TRUE(run.StaysOpen(300));
+  EXPECT_EQ(run.AnyBox(), nullptr);
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_EQ(FolderEntries(sandbox_.Folder()), before);
 }
 
 }  // namespace

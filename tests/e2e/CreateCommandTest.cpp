@@ -40,6 +40,16 @@ HWND AskWithEnter(App& run) {
   return run.WaitForConfirmBox();
 }
 
+// Presses the create button and expects the report, no question, and the field that was at
+// fault ready to be corrected.
+void ExpectRefusedBeforeTheQuestion(const App& run, int field, const std::string& report) {
+  run.Click(id::kBitBtn1);
+  EXPECT_EQ(run.AnswerErrorBox(), report);
+  EXPECT_TRUE(run.StaysOpen(300));
+  EXPECT_EQ(run.AnyBox(), nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == field; }, 3000)) << run.FocusId();
+}
+
 class CreateCommand : public ::testing::Test {
  protected:
   CreateCommand()
@@ -217,12 +227,8 @@ TEST_F(CreateCommand, NamesThatAreNoPlainFileNameAreRefusedBeforeTheQuestion) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     run.SetText(id::kEdit2, c.name);
-    run.Click(id::kBitBtn1);
-    EXPECT_EQ(run.AnswerErrorBox(), c.report);
-    EXPECT_TRUE(run.StaysOpen(300));
-    EXPECT_EQ(run.AnyBox(), nullptr);
+    ExpectRefusedBeforeTheQuestion(run, id::kEdit2, c.report);
     EXPECT_EQ(run.Text(id::kEdit2), c.name);
-    EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) << run.FocusId();
   }
   run.Click(id::kBitBtn2);
   EXPECT_TRUE(run.WaitForExit());
@@ -324,11 +330,7 @@ TEST_F(CreateCommand, TextTheCodePageCannotHoldIsRefusedWithItsFieldsMessageAndN
     }
     // The field holds the text as it came, not the code page's look-alike.
     ASSERT_TRUE(WaitUntil([&] { return App::WideTextOf(run.Control(c.field)) == c.text; }, 3000));
-    run.Click(id::kBitBtn1);
-    EXPECT_EQ(run.AnswerErrorBox(), c.report);
-    EXPECT_TRUE(run.StaysOpen(300));
-    EXPECT_EQ(run.AnyBox(), nullptr);
-    EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == c.field; }, 3000)) << run.FocusId();
+    ExpectRefusedBeforeTheQuestion(run, c.field, c.report);
   }
   run.Click(id::kBitBtn2);
   EXPECT_TRUE(run.WaitForExit());

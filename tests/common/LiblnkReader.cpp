@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "TestFiles.h"
 #include "base/ComApartment.h"
 #include "base/KernelHandles.h"
+#include "base/WideText.h"
 
 namespace velmora::test {
 namespace {
@@ -18,8 +20,9 @@ namespace {
 // Debian's own Python, which has python3-liblnk's module (an interpreter earlier in PATH may
 // not), by the Z: path through which Wine reaches a Linux file.
 constexpr wchar_t kPython[] = L"Z:\\usr\\bin\\python3";
-// Prints each field as UTF-8 in hexadecimal, one a line, "-" for an absent one, or the reason it
-// could not; then "end", so that the whole output is known to be there.
+// Prints each field in hexadecimal as the bytes of the code page named by its second argument,
+// one a line, "-" for an absent one, or the reason it could not; then "end", so that the whole
+// output is known to be there.
 constexpr char kScript[] =
     "import sys\n"
     "try:\n"
@@ -28,7 +31,7 @@ constexpr char kScript[] =
     "    f.set_ascii_codepage(sys.argv[2])\n"
     "    f.open(sys.argv[1])\n"
     "    for v in (f.local_path, f.command_line_arguments, f.working_directory, f.icon_location):\n"
-    "        print('-' if v is None else v.encode('utf-8').hex())\n"
+    "        print('-' if v is None else v.encode(sys.argv[2]).hex())\n"
     "except Exception as error:\n"
     "    print('error:', error)\n"
     "print('end', flush=True)\n";
@@ -43,25 +46,9 @@ std::wstring Utf8ToWide(const std::string& text) {
   std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
   if (size <= 0 || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
                                        static_cast<int>(text.size()), wide.data(), size) != size) {
-    throw std::runtime_error("liblnk gave text that is no UTF-8");
+    throw std::runtime_error("a Linux path that is no UTF-8: " + text);
   }
   return wide;
-}
-
-std::string WideToAcp(const std::wstring& text) {
-  if (text.empty())
-    return {};
-  BOOL lossy = FALSE;
-  const int length = static_cast<int>(text.size());
-  const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, &lossy);
-  std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  if (size <= 0 ||
-      WideCharToMultiByte(CP_ACP, 0, text.data(), length, bytes.data(), size, nullptr, &lossy) !=
-          size ||
-      lossy) {
-    throw std::runtime_error("liblnk gave text that is not in the system code page");
-  }
-  return bytes;
 }
 
 // The Linux path of a file, which only Wine knows.
@@ -71,10 +58,8 @@ std::wstring UnixPathOf(const std::string& path) {
       GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
   if (unixFileName == nullptr)
     throw std::runtime_error("the liblnk reader runs only under Wine");
-  const int size = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 1), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), size);
-  char* unixPath = unixFileName(wide.c_str());
+  const std::optional<std::wstring> wide = ToWide(path, true);
+  char* unixPath = wide ? unixFileName(wide->c_str()) : nullptr;
   if (unixPath == nullptr)
     throw std::runtime_error("no Linux path for " + path);
   const std::string utf8 = unixPath;
@@ -161,7 +146,7 @@ LiblnkFields ReadWithLiblnk(const std::string& path) {
   }
   std::string fields[4];
   for (std::size_t i = 0; i < 4; ++i)
-    fields[i] = lines[i] == "-" ? std::string() : WideToAcp(Utf8ToWide(FromHex(lines[i])));
+    fields[i] = lines[i] == "-" ? std::string() : FromHex(lines[i]);
   return LiblnkFields{fields[0], fields[1], fields[2], fields[3]};
 }
 

@@ -39,17 +39,17 @@ void Control::CreateWindowNow() {
   DWORD style = look.style | WS_CHILD | WS_VISIBLE;
   if (!enabled_)
     style |= WS_DISABLED;
-  const int height = Scale(bounds_.height + ExtraCreationHeight());
+  const SIZE frame = FrameSize();
   const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_));
   if (look.unicode) {
     hwnd_ = CreateWindowExW(look.exStyle, ToWide(look.className).value_or(std::wstring()).c_str(),
                             WideText().c_str(), style, Scale(bounds_.left), Scale(bounds_.top),
-                            Scale(bounds_.width), height, parent_->Handle(), menu,
-                            ApplicationInstance(), nullptr);
+                            frame.cx, frame.cy, parent_->Handle(), menu, ApplicationInstance(),
+                            nullptr);
   } else {
     hwnd_ = CreateWindowExA(look.exStyle, look.className, text_.c_str(), style, Scale(bounds_.left),
-                            Scale(bounds_.top), Scale(bounds_.width), height, parent_->Handle(),
-                            menu, ApplicationInstance(), nullptr);
+                            Scale(bounds_.top), frame.cx, frame.cy, parent_->Handle(), menu,
+                            ApplicationInstance(), nullptr);
   }
   if (!hwnd_)
     return;
@@ -106,10 +106,14 @@ void Control::SaveTreeState() {
     child->SaveTreeState();
 }
 
+SIZE Control::FrameSize() const {
+  return SIZE{Scale(bounds_.width), Scale(bounds_.height + ExtraCreationHeight())};
+}
+
 void Control::MoveToScale() {
   if (hwnd_) {
-    MoveWindow(hwnd_, Scale(bounds_.left), Scale(bounds_.top), Scale(bounds_.width),
-               Scale(bounds_.height + ExtraCreationHeight()), TRUE);
+    const SIZE frame = FrameSize();
+    MoveWindow(hwnd_, Scale(bounds_.left), Scale(bounds_.top), frame.cx, frame.cy, TRUE);
   }
   MoveChildrenToScale();
 }

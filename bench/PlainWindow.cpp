@@ -14,22 +14,32 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 #include <shellapi.h>
 #include <winnetwk.h>
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "base/ComApartment.h"
+#include "base/KernelHandles.h"
 #include "base/Texts.h"
+#include "ui/Handles.h"
 
 namespace {
 
 namespace text = velmora::text;
+using velmora::UniqueFind;
+using velmora::UniqueModule;
+using velmora::ui::SelectScope;
+using velmora::ui::UniqueBitmap;
+using velmora::ui::UniqueFont;
+using velmora::ui::UniqueIcon;
+using velmora::ui::UniqueImageList;
+using velmora::ui::UniqueMemoryDc;
+using velmora::ui::WindowDcScope;
 
 constexpr char kClassName[] = "PlainWindow";
 constexpr int kIconId = 1;
@@ -136,65 +146,6 @@ const Child kChildren[kRowCount] = {
     {"BUTTON", text::kBitBtn1, kDefaultButton, 0, {16, 316, 369, 25}, true},
     {"BUTTON", text::kBitBtn2, kButton, 0, {400, 316, 97, 25}, false},
 };
-
-class ComApartment {
- public:
-  ComApartment() : result_(CoInitialize(nullptr)) {}
-  ~ComApartment() {
-    if (SUCCEEDED(result_))
-      CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  HRESULT result_;
-};
-
-// Owns one GDI object, icon, DC, image list or library for the life of the scope.
-template <typename H, auto Release>
-class Owned {
- public:
-  explicit Owned(H handle = nullptr) : handle_(handle) {}
-  ~Owned() {
-    if (handle_ != nullptr)
-      Release(handle_);
-  }
-  Owned(const Owned&) = delete;
-  Owned& operator=(const Owned&) = delete;
-  H get() const { return handle_; }
-  void reset(H handle) {
-    if (handle_ != nullptr)
-      Release(handle_);
-    handle_ = handle;
-  }
-
- private:
-  H handle_;
-};
-
-void DeleteGdiObject(HGDIOBJ object) {
-  DeleteObject(object);
-}
-void DestroyImageList(HIMAGELIST list) {
-  ImageList_Destroy(list);
-}
-void DestroyIconHandle(HICON icon) {
-  DestroyIcon(icon);
-}
-void DeleteMemoryDc(HDC dc) {
-  DeleteDC(dc);
-}
-void ReleaseLibrary(HMODULE module) {
-  FreeLibrary(module);
-}
-
-using Font = Owned<HFONT, DeleteGdiObject>;
-using Bitmap = Owned<HBITMAP, DeleteGdiObject>;
-using Icon = Owned<HICON, DestroyIconHandle>;
-using ImageList = Owned<HIMAGELIST, DestroyImageList>;
-using MemoryDc = Owned<HDC, DeleteMemoryDc>;
-using Module = Owned<HMODULE, ReleaseLibrary>;
 
 // What the window procedure needs: the icon list's images, the control that gets the focus when
 // the window is activated, and the DPI.
@@ -344,8 +295,8 @@ void FillFolderList(HWND list, const std::string& folder) {
 
   std::vector<std::string> subfolders;
   WIN32_FIND_DATAA found;
-  const HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &found);
-  if (find != INVALID_HANDLE_VALUE) {
+  const UniqueFind find(FindFirstFileA((folder + "\\*.*").c_str(), &found));
+  if (find) {
     do {
       const std::string name = found.cFileName;
       if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
@@ -353,8 +304,7 @@ void FillFolderList(HWND list, const std::string& folder) {
           name != "." && name != "..") {
         subfolders.push_back(name);
       }
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
+    } while (FindNextFileA(find.Get(), &found));
   }
   std::sort(subfolders.begin(), subfolders.end(), [](const std::string& a, const std::string& b) {
     return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
@@ -403,11 +353,13 @@ HICON StoredIcon(HMODULE module, const std::string& group, int size) {
                                   size, LR_DEFAULTCOLOR);
 }
 
-HBITMAP ScreenBitmap(int width, int height) {
-  const HDC screen = GetDC(nullptr);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  ReleaseDC(nullptr, screen);
-  return bitmap;
+UniqueBitmap ScreenBitmap(int width, int height) {
+  const WindowDcScope screen(nullptr);
+  return UniqueBitmap(CreateCompatibleBitmap(screen.Dc(), width, height));
+}
+
+UniqueBitmap MaskBitmap(int width, int height) {
+  return UniqueBitmap(CreateBitmap(width, height, 1, 1, nullptr));
 }
 
 // Velmora's way to fill the icon list: every icon drawn at the large size into one strip of
@@ -417,62 +369,63 @@ HBITMAP ScreenBitmap(int width, int height) {
 void FillIconList(HIMAGELIST images, const std::string& path, int count, HICON shellIcon) {
   const int cell = GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(g_dpi));
   const int cells = std::max(count, 1);
-  const MemoryDc dc(CreateCompatibleDC(nullptr));
-  const Bitmap large(ScreenBitmap(cells * cell, cell));
-  const Bitmap largeMasks(CreateBitmap(cells * cell, cell, 1, 1, nullptr));
-  if (dc.get() == nullptr || large.get() == nullptr || largeMasks.get() == nullptr)
+  const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  const UniqueBitmap large = ScreenBitmap(cells * cell, cell);
+  const UniqueBitmap largeMasks = MaskBitmap(cells * cell, cell);
+  if (!dc || !large || !largeMasks)
     return;
-  const HGDIOBJ original = SelectObject(dc.get(), large.get());
-  PatBlt(dc.get(), 0, 0, cells * cell, cell, BLACKNESS);
-  SelectObject(dc.get(), largeMasks.get());
-  PatBlt(dc.get(), 0, 0, cells * cell, cell, WHITENESS);
-
+  // An empty cell: black, and transparent through its mask.
+  const std::pair<HBITMAP, DWORD> fills[] = {{large.Get(), BLACKNESS},
+                                             {largeMasks.Get(), WHITENESS}};
+  for (const auto& [bitmap, fill] : fills) {
+    const SelectScope select(dc.Get(), bitmap);
+    PatBlt(dc.Get(), 0, 0, cells * cell, cell, fill);
+  }
   auto draw = [&](int index, HICON icon) {
-    SelectObject(dc.get(), large.get());
-    DrawIconEx(dc.get(), index * cell, 0, icon, cell, cell, 0, nullptr, DI_IMAGE);
-    SelectObject(dc.get(), largeMasks.get());
-    DrawIconEx(dc.get(), index * cell, 0, icon, cell, cell, 0, nullptr, DI_MASK);
+    {
+      const SelectScope select(dc.Get(), large.Get());
+      DrawIconEx(dc.Get(), index * cell, 0, icon, cell, cell, 0, nullptr, DI_IMAGE);
+    }
+    const SelectScope select(dc.Get(), largeMasks.Get());
+    DrawIconEx(dc.Get(), index * cell, 0, icon, cell, cell, 0, nullptr, DI_MASK);
   };
   if (count == 0) {
     draw(0, shellIcon);
   } else {
     // As a data file: nothing of it runs.
-    const Module module(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    const UniqueModule module(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     std::vector<std::string> groups;
-    if (module.get() != nullptr) {
-      EnumResourceNamesA(module.get(), RT_GROUP_ICON, &AddGroupName,
+    if (module) {
+      EnumResourceNamesA(module.Get(), RT_GROUP_ICON, &AddGroupName,
                          reinterpret_cast<LONG_PTR>(&groups));
     }
     for (int i = 0; i < count; ++i) {
-      Icon icon(nullptr);
+      UniqueIcon icon;
       if (static_cast<int>(groups.size()) == count) {
-        icon.reset(StoredIcon(module.get(), groups[static_cast<size_t>(i)], cell));
+        icon.Reset(StoredIcon(module.Get(), groups[static_cast<size_t>(i)], cell));
       } else {
         HICON extracted = nullptr;
         ExtractIconExA(path.c_str(), i, &extracted, nullptr, 1);
-        icon.reset(extracted);
+        icon.Reset(extracted);
       }
-      if (icon.get() != nullptr)
-        draw(i, icon.get());
+      if (icon)
+        draw(i, icon.Get());
     }
   }
-  SelectObject(dc.get(), original);
 
   const int size = Scale(kIconImageSize);
-  const Bitmap small(ScreenBitmap(cells * size, size));
-  const Bitmap smallMasks(CreateBitmap(cells * size, size, 1, 1, nullptr));
-  const MemoryDc target(CreateCompatibleDC(dc.get()));
-  const std::pair<HBITMAP, HBITMAP> stretches[] = {{large.get(), small.get()},
-                                                   {largeMasks.get(), smallMasks.get()}};
+  const UniqueBitmap shrunk = ScreenBitmap(cells * size, size);
+  const UniqueBitmap shrunkMasks = MaskBitmap(cells * size, size);
+  const UniqueMemoryDc target(CreateCompatibleDC(dc.Get()));
+  const std::pair<HBITMAP, HBITMAP> stretches[] = {{large.Get(), shrunk.Get()},
+                                                   {largeMasks.Get(), shrunkMasks.Get()}};
   for (const auto& [from, to] : stretches) {
-    SelectObject(dc.get(), from);
-    const HGDIOBJ targetOriginal = SelectObject(target.get(), to);
-    SetStretchBltMode(target.get(), COLORONCOLOR);
-    StretchBlt(target.get(), 0, 0, cells * size, size, dc.get(), 0, 0, cells * cell, cell, SRCCOPY);
-    SelectObject(target.get(), targetOriginal);
+    const SelectScope source(dc.Get(), from);
+    const SelectScope destination(target.Get(), to);
+    SetStretchBltMode(target.Get(), COLORONCOLOR);
+    StretchBlt(target.Get(), 0, 0, cells * size, size, dc.Get(), 0, 0, cells * cell, cell, SRCCOPY);
   }
-  SelectObject(dc.get(), original);
-  ImageList_Add(images, small.get(), smallMasks.get());
+  ImageList_Add(images, shrunk.Get(), shrunkMasks.Get());
 }
 
 std::string LongPath(const char* argument) {
@@ -487,8 +440,8 @@ std::string LongPath(const char* argument) {
 
 // The target as Velmora shows it: its path, its folder in the folder list, its icon and the list
 // of its icons, and its name without the extension proposed for the shortcut.
-void ShowTarget(const std::array<HWND, kRowCount>& windows, HIMAGELIST images, Icon& preview,
-                const char* argument) {
+void ShowTarget(HINSTANCE instance, const std::array<HWND, kRowCount>& windows, HIMAGELIST images,
+                UniqueIcon& preview, const char* argument) {
   const std::string path = LongPath(argument);
   SetWindowTextA(windows[kTargetEdit], path.c_str());
   EnableWindow(windows[kCreateButton], TRUE);
@@ -497,17 +450,17 @@ void ShowTarget(const std::array<HWND, kRowCount>& windows, HIMAGELIST images, I
   FillFolderList(windows[kFolderList], folder);
 
   if (IsProgram(path)) {
-    const HICON stored = ExtractIconA(GetModuleHandleA(nullptr), path.c_str(), 0);
+    const HICON stored = ExtractIconA(instance, path.c_str(), 0);
     // 1 says that the file is no program after all.
-    preview.reset(reinterpret_cast<UINT_PTR>(stored) > 1 ? stored : nullptr);
+    preview.Reset(reinterpret_cast<UINT_PTR>(stored) > 1 ? stored : nullptr);
   } else {
-    preview.reset(ShellIcon(path));
+    preview.Reset(ShellIcon(path));
   }
-  SendMessageA(windows[kIconPreview], STM_SETICON, reinterpret_cast<WPARAM>(preview.get()), 0);
+  SendMessageA(windows[kIconPreview], STM_SETICON, reinterpret_cast<WPARAM>(preview.Get()), 0);
 
   const int count = static_cast<int>(ExtractIconExA(path.c_str(), -1, nullptr, nullptr, 0));
   EnableWindow(windows[kIconList], count > 0);
-  FillIconList(images, path, count, preview.get());
+  FillIconList(images, path, count, preview.Get());
   SendMessageA(windows[kIconList], LB_SETCOUNT,
                static_cast<WPARAM>(ImageList_GetImageCount(images)), 0);
   SendMessageA(windows[kIconList], LB_SETCURSEL, 0, 0);
@@ -525,7 +478,7 @@ void ShowTarget(const std::array<HWND, kRowCount>& windows, HIMAGELIST images, I
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (__argc < 2)
     return 2;
-  const ComApartment com;
+  const velmora::ComApartment com;
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   char startFolder[MAX_PATH] = "";
@@ -548,11 +501,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return 1;
 
   g_dpi = static_cast<int>(GetDpiForSystem());
-  const ImageList images(ImageList_Create(Scale(kIconImageSize), Scale(kIconImageSize),
-                                          ILC_COLORDDB | ILC_MASK, 0, 4));
-  g_iconImages = images.get();
-  const Font font(CreateWindowFont(false));
-  const Font bold(CreateWindowFont(true));
+  const UniqueImageList images(ImageList_Create(Scale(kIconImageSize), Scale(kIconImageSize),
+                                                ILC_COLORDDB | ILC_MASK, 0, 4));
+  g_iconImages = images.Get();
+  const UniqueFont font(CreateWindowFont(false));
+  const UniqueFont bold(CreateWindowFont(true));
 
   // Placed in the middle of the work area from the start, as Velmora is once shown. As in a
   // dialog, the window paints its background under the group boxes, which paint only a frame.
@@ -569,18 +522,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                     nullptr, nullptr, instance, nullptr);
   if (hwnd == nullptr)
     return 1;
-  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
 
   std::array<HWND, kRowCount> windows{};
-  if (!CreateChildren(hwnd, instance, font.get(), bold.get(), windows))
+  if (!CreateChildren(hwnd, instance, font.Get(), bold.Get(), windows))
     return 1;
   SetChoices(windows);
   FillDriveList(windows[kDriveCombo], startFolder[0]);
   SendMessageA(windows[kIconList], LB_SETCOLUMNWIDTH, static_cast<WPARAM>(Scale(kIconCellSize)), 0);
 
   DragAcceptFiles(hwnd, TRUE);
-  Icon preview(nullptr);
-  ShowTarget(windows, images.get(), preview, __argv[1]);
+  UniqueIcon preview;
+  ShowTarget(instance, windows, images.Get(), preview, __argv[1]);
   g_focus = windows[kNameEdit];
   ShowWindow(hwnd, SW_SHOWNORMAL);
   UpdateWindow(hwnd);

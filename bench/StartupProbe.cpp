@@ -446,12 +446,19 @@ std::vector<double> Ratios(const std::vector<double>& over, const std::vector<do
   return ratios;
 }
 
-void PrintRatio(const char* what, const std::vector<double>& ratios, double aim) {
-  const double median = Median(ratios);
-  std::printf("%-46s %5.2f  (quartiles %.2f to %.2f, %zu rounds)", what, median,
-              Quantile(ratios, 0.25), Quantile(ratios, 0.75), ratios.size());
-  if (aim > 0)
-    std::printf("  aim at most %.2f: %s", aim, median <= aim ? "met" : "not met");
+// The median of per-round ratios with its quartiles, as "1.23 (1.18-1.29)".
+std::string Spread(const std::vector<double>& ratios) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.2f (%.2f-%.2f)", Median(ratios), Quantile(ratios, 0.25),
+                Quantile(ratios, 0.75));
+  return text;
+}
+
+// One line of the ratio table: what is compared, then one cell per target kind.
+void PrintRow(const std::string& what, const std::vector<std::string>& cells) {
+  std::printf("%-40s", what.c_str());
+  for (const std::string& cell : cells)
+    std::printf(" %18s", cell.c_str());
   std::printf("\n");
 }
 
@@ -546,11 +553,18 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "StartupProbe: could not copy %s to %s\n", path, scratch.path().c_str());
       return false;
     }
+    // A variant of the same name is told apart by its place among the programs of its target.
     std::string role = Stem(exe);
+    size_t sameKind = 0;
+    bool taken = false;
     for (const Program& other : programs) {
-      if (other.role == role && other.kind == kind)
-        role += "-" + std::to_string(programs.size() + 1);
+      if (other.kind == kind) {
+        ++sameKind;
+        taken = taken || other.role == role;
+      }
     }
+    if (taken)
+      role += "-" + std::to_string(sameKind + 1);
     const std::string arguments = target.empty() ? std::string() : "\"" + target + "\"";
     programs.push_back(Program{role, kind, copy, arguments, form, FileKiB(exe), 0, {}, {}});
     return true;
@@ -629,30 +643,57 @@ int main(int argc, char** argv) {
       "idle)\n\n",
       rounds);
 
-  std::printf("median of the per-round ratios:\n");
-  for (size_t g = 0; g < std::size(targets); ++g) {
-    const std::vector<size_t>& members = groups[g].members;
-    const Program& baseline = programs[members.back()];
-    for (size_t k = 0; k + 1 < members.size(); ++k) {
-      const Program& form = programs[members[k]];
-      const std::string what = form.role + " / " + baseline.role + ", " + groups[g].label;
-      PrintRatio(what.c_str(), Ratios(form.times, baseline.times), aim);
-      if (k > 0) {
-        const Program& first = programs[members[0]];
-        const std::string build = form.role + " / " + first.role + ", " + groups[g].label;
-        PrintRatio(build.c_str(), Ratios(form.times, first.times), 0);
-      }
-    }
-    if (hasReference) {
-      const Program& reference = programs.back();
-      const Program& form = programs[members[0]];
-      const std::string what = form.role + " / " + reference.role + ", " + groups[g].label;
-      PrintRatio(what.c_str(), Ratios(form.times, reference.times), 0);
-    }
-    const std::string memory =
-        "memory " + programs[members[0]].role + " / " + baseline.role + ", " + groups[g].label;
-    PrintRatio(memory.c_str(), Ratios(programs[members[0]].privateKiB, baseline.privateKiB), 0);
+  // Rows of ratios, a column per target kind: the median of the rounds' ratios (quartiles).
+  const size_t kindCount = std::size(targets);
+  const size_t formCount = forms.size();
+  auto cellsOf = [&](auto ratiosOf) {
+    std::vector<std::string> cells;
+    for (size_t g = 0; g < kindCount; ++g)
+      cells.push_back(ratiosOf(groups[g].members));
+    return cells;
+  };
+  auto role = [&](size_t member) { return programs[groups[0].members[member]].role; };
+  const std::string baselineRole = role(formCount);
+  std::vector<std::string> heads;
+  for (size_t g = 0; g < kindCount; ++g)
+    heads.push_back(groups[g].label + " target");
+  PrintRow("median of the rounds' ratios (quartiles)", heads);
+  for (size_t f = 0; f < formCount; ++f) {
+    PrintRow(role(f) + " / " + baselineRole, cellsOf([&](const std::vector<size_t>& m) {
+               return Spread(Ratios(programs[m[f]].times, programs[m[formCount]].times));
+             }));
   }
+  for (size_t f = 1; f < formCount; ++f) {
+    PrintRow(role(f) + " / " + role(0), cellsOf([&](const std::vector<size_t>& m) {
+               return Spread(Ratios(programs[m[f]].times, programs[m[0]].times));
+             }));
+  }
+  if (hasReference) {
+    const Program& reference = programs.back();
+    PrintRow(role(0) + " / " + reference.role, cellsOf([&](const std::vector<size_t>& m) {
+               return Spread(Ratios(programs[m[0]].times, reference.times));
+             }));
+  }
+  PrintRow("private memory, " + role(0) + " / " + baselineRole,
+           cellsOf([&](const std::vector<size_t>& m) {
+             return Spread(Ratios(programs[m[0]].privateKiB, programs[m[formCount]].privateKiB));
+           }));
+  // The fastest runs are the ones the machine's other work disturbed least.
+  PrintRow("lower quartiles, " + role(0) + " / " + baselineRole,
+           cellsOf([&](const std::vector<size_t>& m) {
+             char text[16];
+             std::snprintf(text, sizeof text, "%.2f",
+                           Quantile(programs[m[0]].times, 0.25) /
+                               Quantile(programs[m[formCount]].times, 0.25));
+             return std::string(text);
+           }));
+  bool met = true;
+  for (size_t g = 0; g < kindCount; ++g) {
+    const std::vector<size_t>& m = groups[g].members;
+    met = met && Median(Ratios(programs[m[0]].times, programs[m[formCount]].times)) <= aim;
+  }
+  std::printf("aim: %s / %s at most %.2f for every target: %s\n", role(0).c_str(),
+              baselineRole.c_str(), aim, met ? "met" : "not met");
   if (!loads.empty()) {
     std::printf("load average (1 min) at the rounds' starts: median %.2f, %.2f to %.2f\n",
                 Median(loads), *std::min_element(loads.begin(), loads.end()),

@@ -19,8 +19,11 @@ tools/check-dist.sh
 
 source tools/xvfb.sh
 velmora_start_xvfb
-trap 'source tools/wine-env.sh build/win64; wineserver -k 2>/dev/null || true; velmora_stop_xvfb' EXIT
+trap 'source tools/wine-env.sh build/win64; wineserver -k 2>/dev/null || true; velmora_stop_xvfb
+  tools/small-disk.sh unmount build/win64' EXIT
 tools/wine-prefix.sh build/win64
+# Drive S:, a disk small enough to fill, for the tests of links on a full disk.
+tools/small-disk.sh mount build/win64
 (
   source tools/wine-env.sh build/win64
   # Unmanaged windows: without a window manager, Wine otherwise waits 2 s for every window that

@@ -50,7 +50,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     return 1;
   }
   ShowWindow(hwnd, show);
-  // Painted before the message loop, as Velmora and TypicalWindow do: the probe stops its clock
+  // Painted before the message loop, as Velmora and PlainWindow do: the probe stops its clock
   // when the loop first answers.
   UpdateWindow(hwnd);
 

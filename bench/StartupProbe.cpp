@@ -1,18 +1,22 @@
-// Start-up benchmark: the time from process start until a program's main window is shown,
-// against baseline programs that show a window and do nothing of the program's own. All run
-// in turn in every round (A B C, then B C A, ...), so that a drift in the machine's load touches
-// each alike and none always follows the same one.
+// Start-up benchmark: the time from process start until a program's main window is shown, against
+// a baseline that does the same work without the program's own code, and a minimal window for
+// reference. Every round starts each program once for each target kind (a program file, a
+// document), the program under test and its baseline back to back in an order that alternates
+// from round to round, so that each round gives a paired ratio that a drift of the machine's
+// load touches alike on both sides.
 //
-//   StartupProbe [--runs N] [--warmup N] [--timeout SECONDS] [--target PATH] [--aim RATIO]
-//                [--variant PROGRAM2]... PROGRAM BASELINE...
+//   StartupProbe [--rounds N] [--warmup N] [--timeout SECONDS] [--aim RATIO]
+//                [--program-target PATH] [--document-target PATH] [--variant PROGRAM2]...
+//                PROGRAM BASELINE [REFERENCE]
 //
 // PROGRAM runs from a copy in a scratch folder, next to a Velmora.ini that marks the first start
 // as done (otherwise a confirmation box holds the window back), with the target as its only
-// argument; the target defaults to that copy itself. It counts as shown once its visible "TForm1"
-// window has a non-empty target edit box (ID 111). Each BASELINE, copied to a folder of its own,
-// counts as shown once a visible top-level window of its main thread answers a message. Each
-// --variant (another build of PROGRAM) is started and timed as PROGRAM is, for comparing builds
-// in one run.
+// argument. It counts as shown once its visible "TForm1" window has a non-empty target edit box
+// (ID 111). BASELINE gets the same target; REFERENCE gets no argument. Each of them, copied to a
+// folder of its own, counts as shown once a visible top-level window of its main thread answers a
+// message. The targets default to a copy of PROGRAM and a short text file, in a folder of their
+// own. Each --variant (another build of PROGRAM) is started and timed as PROGRAM is, for
+// comparing builds in one run.
 //
 // Once a window is shown, the probe waits for its process to be idle and reads the process's
 // private memory (PagefileUsage of GetProcessMemoryInfo) before it closes the window.
@@ -174,9 +178,12 @@ class Clock {
 
 struct Program {
   std::string role;  // the program's file name without ".exe"
+  std::string kind;  // of its target; empty without one
   std::string exe;
   std::string arguments;
   bool form;  // shown means a "TForm1" with a filled target box, not merely a window
+  double fileKiB;
+  double last;  // the time of the last run
   std::vector<double> times;
   std::vector<double> privateKiB;
 };
@@ -194,7 +201,7 @@ struct WindowSearch {
 
 // Called for each top-level window of the program's main thread. A window counts as shown once
 // it is visible and its thread answers a message: the program is back in its message loop, with
-// the window painted if it painted before returning there (all three programs call UpdateWindow).
+// the window painted if it painted before returning there (all the programs call UpdateWindow).
 BOOL CALLBACK FindShownWindow(HWND hwnd, LPARAM param) {
   auto& search = *reinterpret_cast<WindowSearch*>(param);
   if (!IsWindowVisible(hwnd))
@@ -342,10 +349,15 @@ Run RunOnce(const Program& program, DWORD timeoutMs) {
   return run;
 }
 
-double Median(std::vector<double> values) {
+// The q-quantile of the values, interpolated between the two nearest (0.5: the median).
+double Quantile(std::vector<double> values, double q) {
+  if (values.empty())
+    return 0;
   std::sort(values.begin(), values.end());
-  size_t n = values.size();
-  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+  const double at = q * static_cast<double>(values.size() - 1);
+  const size_t below = static_cast<size_t>(at);
+  const size_t above = std::min(below + 1, values.size() - 1);
+  return values[below] + (values[above] - values[below]) * (at - static_cast<double>(below));
 }
 
 bool ParseCount(const char* text, long low, long high, long& value) {
@@ -355,13 +367,6 @@ bool ParseCount(const char* text, long low, long high, long& value) {
     return false;
   value = parsed;
   return true;
-}
-
-int Usage() {
-  std::fprintf(stderr,
-               "usage: StartupProbe [--runs N] [--warmup N] [--timeout SECONDS] [--target PATH] "
-               "[--aim RATIO] [--variant PROGRAM2]... PROGRAM BASELINE...\n");
-  return 2;
 }
 
 std::string Stem(const std::string& exe) {
@@ -378,44 +383,116 @@ double FileKiB(const std::string& path) {
          1024.0;
 }
 
-// Runs every program once, starting the round at program `first`; false when one failed.
-bool RunRound(std::vector<Program>& programs, size_t first, DWORD timeoutMs, bool record,
-              const char* label) {
-  std::vector<double> times(programs.size());
-  for (size_t k = 0; k < programs.size(); ++k) {
-    const size_t i = (first + k) % programs.size();
-    const Run run = RunOnce(programs[i], timeoutMs);
-    if (run.milliseconds < 0)
-      return false;
-    times[i] = run.milliseconds;
-    if (record) {
-      programs[i].times.push_back(run.milliseconds);
-      programs[i].privateKiB.push_back(run.privateKiB);
+double Median(std::vector<double> values) {
+  return Quantile(std::move(values), 0.5);
+}
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: StartupProbe [--rounds N] [--warmup N] [--timeout SECONDS] [--aim RATIO] "
+               "[--program-target PATH] [--document-target PATH] [--variant PROGRAM2]... PROGRAM "
+               "BASELINE [REFERENCE]\n");
+  return 2;
+}
+
+// The host's load average over the last minute: under Wine the host's /proc is on drive Z:.
+// Negative where there is no such file.
+double LoadAverage() {
+  Handle file(CreateFileA("Z:\\proc\\loadavg", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                          nullptr, OPEN_EXISTING, 0, nullptr));
+  char text[64] = {};
+  DWORD read = 0;
+  if (file.get() == INVALID_HANDLE_VALUE ||
+      !ReadFile(file.get(), text, static_cast<DWORD>(std::size(text) - 1), &read, nullptr)) {
+    return -1;
+  }
+  char* end = nullptr;
+  const double load = std::strtod(text, &end);
+  return end == text ? -1 : load;
+}
+
+// The programs started with one target (or none, for the reference): the program under test,
+// its variants, then the baseline that is compared with them.
+struct Group {
+  std::string label;
+  std::vector<size_t> members;  // indices into the program list; the baseline last
+};
+
+// Runs every group once, the groups and the programs within each starting one later than in the
+// last round; false when a program failed.
+bool RunRound(std::vector<Program>& programs, const std::vector<Group>& groups, size_t round,
+              DWORD timeoutMs, bool record) {
+  for (size_t g = 0; g < groups.size(); ++g) {
+    const std::vector<size_t>& members = groups[(g + round) % groups.size()].members;
+    for (size_t k = 0; k < members.size(); ++k) {
+      Program& program = programs[members[(k + round) % members.size()]];
+      const Run run = RunOnce(program, timeoutMs);
+      if (run.milliseconds < 0)
+        return false;
+      program.last = run.milliseconds;
+      if (record) {
+        program.times.push_back(run.milliseconds);
+        program.privateKiB.push_back(run.privateKiB);
+      }
     }
   }
-  std::printf("%-8s", label);
-  for (double t : times)
-    std::printf(" %11.1f ms", t);
-  std::printf("\n");
-  std::fflush(stdout);
   return true;
+}
+
+std::vector<double> Ratios(const std::vector<double>& over, const std::vector<double>& under) {
+  std::vector<double> ratios;
+  for (size_t i = 0; i < over.size() && i < under.size(); ++i)
+    ratios.push_back(under[i] > 0 ? over[i] / under[i] : 0);
+  return ratios;
+}
+
+// The median of per-round ratios with its quartiles, as "1.23 (1.18-1.29)".
+std::string Spread(const std::vector<double>& ratios) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.2f (%.2f-%.2f)", Median(ratios), Quantile(ratios, 0.25),
+                Quantile(ratios, 0.75));
+  return text;
+}
+
+// One line of the ratio table: what is compared, then one cell per target kind.
+void PrintRow(const std::string& what, const std::vector<std::string>& cells) {
+  std::printf("%-40s", what.c_str());
+  for (const std::string& cell : cells)
+    std::printf(" %18s", cell.c_str());
+  std::printf("\n");
+}
+
+// A target of the probe's own in a folder beside the programs' copies.
+std::string MakeTarget(const ScratchFolder& scratch, const char* given, const std::string& program,
+                       bool document) {
+  if (given != nullptr)
+    return FullPath(given);
+  const std::string dir = scratch.path() + "\\target";
+  CreateDirectoryA(dir.c_str(), nullptr);
+  if (!document) {
+    const std::string copy = dir + "\\" + FileName(program);
+    return CopyFileA(program.c_str(), copy.c_str(), FALSE) ? copy : std::string();
+  }
+  const std::string notes = dir + "\\Notes.txt";
+  return WriteFileText(notes, "A document for the start-up benchmark.\r\n") ? notes : std::string();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  long runs = 20;
+  long rounds = 30;
   long warmup = 1;
   long timeoutSeconds = 20;
-  double aim = 1.1;
-  const char* target = nullptr;
+  double aim = 1.15;
+  const char* programTarget = nullptr;
+  const char* documentTarget = nullptr;
   std::vector<const char*> variants;
-  std::vector<const char*> operands;  // PROGRAM BASELINE...
+  std::vector<const char*> operands;  // PROGRAM BASELINE [REFERENCE]
   for (int i = 1; i < argc; ++i) {
     std::string option = argv[i];
     bool hasValue = i + 1 < argc;
-    if (option == "--runs" && hasValue) {
-      if (!ParseCount(argv[++i], 1, 1000, runs))
+    if (option == "--rounds" && hasValue) {
+      if (!ParseCount(argv[++i], 1, 1000, rounds))
         return Usage();
     } else if (option == "--warmup" && hasValue) {
       if (!ParseCount(argv[++i], 0, 100, warmup))
@@ -423,8 +500,10 @@ int main(int argc, char** argv) {
     } else if (option == "--timeout" && hasValue) {
       if (!ParseCount(argv[++i], 1, 3600, timeoutSeconds))
         return Usage();
-    } else if (option == "--target" && hasValue) {
-      target = argv[++i];
+    } else if (option == "--program-target" && hasValue) {
+      programTarget = argv[++i];
+    } else if (option == "--document-target" && hasValue) {
+      documentTarget = argv[++i];
     } else if (option == "--variant" && hasValue) {
       variants.push_back(argv[++i]);
     } else if (option == "--aim" && hasValue) {
@@ -438,89 +517,187 @@ int main(int argc, char** argv) {
       operands.push_back(argv[i]);
     }
   }
-  if (operands.size() < 2)
+  if (operands.size() < 2 || operands.size() > 3)
     return Usage();
-  // Velmora and its variants are started alike and show the same window; the baselines follow.
-  const std::vector<const char*> forms = [&] {
-    std::vector<const char*> all{operands[0]};
-    all.insert(all.end(), variants.begin(), variants.end());
-    return all;
-  }();
-  const std::vector<const char*> baselines(operands.begin() + 1, operands.end());
+  // Velmora and its variants are started alike and show the same window.
+  std::vector<const char*> forms{operands[0]};
+  forms.insert(forms.end(), variants.begin(), variants.end());
+  std::vector<std::string> exes;
+  for (const char* path : operands) {
+    exes.push_back(FullPath(path));
+    if (!IsFile(exes.back())) {
+      std::fprintf(stderr, "StartupProbe: no such program: %s\n", path);
+      return 2;
+    }
+  }
 
   ScratchFolder scratch;
   if (scratch.path().empty()) {
     std::fprintf(stderr, "StartupProbe: could not create a folder under %%TEMP%%\n");
     return 1;
   }
+  const std::string targets[] = {MakeTarget(scratch, programTarget, exes[0], false),
+                                 MakeTarget(scratch, documentTarget, exes[0], true)};
+  const char* const kinds[] = {"program", "document"};
+
   std::vector<Program> programs;
-  std::vector<double> sizes;
-  for (const std::vector<const char*>* group : {&forms, &baselines}) {
-    const bool form = group == &forms;
-    for (const char* path : *group) {
-      const std::string exe = FullPath(path);
-      if (!IsFile(exe)) {
-        std::fprintf(stderr, "StartupProbe: no such program: %s\n",
-                     exe.empty() ? "(path too long)" : exe.c_str());
-        return 2;
-      }
-      // Each copy has a folder of its own; a form program's beside its settings file.
-      const std::string folder = "program-" + std::to_string(programs.size() + 1);
-      const std::string copy = CopyInto(scratch, folder.c_str(), exe);
-      const std::string dir = copy.substr(0, copy.find_last_of('\\'));
-      if (copy.empty() || (form && !WriteFileText(dir + "\\" + kSettingsName, kSettings))) {
-        std::fprintf(stderr, "StartupProbe: could not copy %s to %s\n", exe.c_str(),
-                     scratch.path().c_str());
-        return 1;
-      }
-      std::string role = Stem(exe);
-      for (const Program& other : programs) {
-        if (other.role == role)
-          role += "-" + std::to_string(programs.size() + 1);
-      }
-      std::string arguments;
-      if (form)
-        arguments = "\"" + (target != nullptr ? std::string(target) : copy) + "\"";
-      std::printf("%-9s %s %s\n", form ? "program:" : "baseline:", path, arguments.c_str());
-      programs.push_back(Program{role, copy, arguments, form, {}, {}});
-      sizes.push_back(FileKiB(exe));
+  // A copy of exe in a folder of its own (a form program's beside its settings file); false on
+  // failure.
+  auto add = [&](const char* path, bool form, const std::string& target, const std::string& kind) {
+    const std::string exe = FullPath(path);
+    const std::string folder = "program-" + std::to_string(programs.size() + 1);
+    const std::string copy = CopyInto(scratch, folder.c_str(), exe);
+    const std::string dir = copy.substr(0, copy.find_last_of('\\'));
+    if (!IsFile(exe) || copy.empty() ||
+        (form && !WriteFileText(dir + "\\" + kSettingsName, kSettings))) {
+      std::fprintf(stderr, "StartupProbe: could not copy %s to %s\n", path, scratch.path().c_str());
+      return false;
     }
+    // A variant of the same name is told apart by its place among the programs of its target.
+    std::string role = Stem(exe);
+    size_t sameKind = 0;
+    bool taken = false;
+    for (const Program& other : programs) {
+      if (other.kind == kind) {
+        ++sameKind;
+        taken = taken || other.role == role;
+      }
+    }
+    if (taken)
+      role += "-" + std::to_string(sameKind + 1);
+    const std::string arguments = target.empty() ? std::string() : "\"" + target + "\"";
+    programs.push_back(Program{role, kind, copy, arguments, form, FileKiB(exe), 0, {}, {}});
+    return true;
+  };
+
+  std::vector<Group> groups;
+  for (size_t t = 0; t < std::size(targets); ++t) {
+    if (targets[t].empty()) {
+      std::fprintf(stderr, "StartupProbe: could not make the %s target\n", kinds[t]);
+      return 1;
+    }
+    std::printf("%s target: %s\n", kinds[t], targets[t].c_str());
+    Group group{kinds[t], {}};
+    for (const char* form : forms) {
+      group.members.push_back(programs.size());
+      if (!add(form, true, targets[t], kinds[t]))
+        return 1;
+    }
+    group.members.push_back(programs.size());
+    if (!add(operands[1], false, targets[t], kinds[t]))
+      return 1;
+    groups.push_back(std::move(group));
+  }
+  const bool hasReference = operands.size() == 3;
+  if (hasReference) {
+    groups.push_back(Group{"reference", {programs.size()}});
+    if (!add(operands[2], false, std::string(), ""))
+      return 1;
   }
   const DWORD timeoutMs = static_cast<DWORD>(timeoutSeconds) * 1000;
 
-  std::printf("\n%-8s", "run");
-  for (const Program& p : programs)
-    std::printf(" %14s", p.role.c_str());
+  // Each line: the load, then per group the times in the group's order and, for the program
+  // under test, its ratio to the baseline of the same round.
+  std::printf("\n%-8s %5s", "round", "load");
+  for (const Group& group : groups) {
+    for (size_t m : group.members)
+      std::printf(" %14.14s", (programs[m].role +
+                               (group.members.size() > 1 ? "/" + group.label.substr(0, 3) : ""))
+                                  .c_str());
+    if (group.members.size() > 1)
+      std::printf(" %6s", "ratio");
+  }
   std::printf("\n");
-  for (long i = 0; i < warmup; ++i) {
-    if (!RunRound(programs, static_cast<size_t>(i), timeoutMs, false, "warm-up"))
+  std::vector<double> loads;
+  for (long r = -warmup; r < rounds; ++r) {
+    const bool record = r >= 0;
+    const double load = LoadAverage();
+    if (!RunRound(programs, groups, static_cast<size_t>(r + warmup), timeoutMs, record))
       return 1;
-  }
-  for (long i = 1; i <= runs; ++i) {
-    if (!RunRound(programs, static_cast<size_t>(i), timeoutMs, true, std::to_string(i).c_str()))
-      return 1;
-  }
-  std::printf("%-8s", "median");
-  for (const Program& p : programs)
-    std::printf(" %11.1f ms", Median(p.times));
-
-  std::printf("\n\n%-16s %14s %14s %18s\n", "", "start-up (ms)", "file (KiB)", "private (KiB)");
-  for (size_t i = 0; i < programs.size(); ++i) {
-    std::printf("%-16s %14.1f %14.1f %18.0f\n", programs[i].role.c_str(), Median(programs[i].times),
-                sizes[i], Median(programs[i].privateKiB));
-  }
-  std::printf("(medians; private memory read once the shown window's process was idle)\n\n");
-
-  for (size_t f = 0; f < forms.size(); ++f) {
-    const double programMedian = Median(programs[f].times);
-    for (size_t i = forms.size(); i < programs.size(); ++i) {
-      const double ratio = programMedian / Median(programs[i].times);
-      std::printf("ratio of medians, %s / %s: %.2f", programs[f].role.c_str(),
-                  programs[i].role.c_str(), ratio);
-      if (i + 1 == programs.size())
-        std::printf(" (aim: at most %.2f, %s)", aim, ratio <= aim ? "met" : "not met");
-      std::printf("\n");
+    if (record && load >= 0)
+      loads.push_back(load);
+    std::printf("%-8s", record ? std::to_string(r + 1).c_str() : "warm-up");
+    if (load >= 0)
+      std::printf(" %5.2f", load);
+    else
+      std::printf(" %5s", "-");
+    for (const Group& group : groups) {
+      for (size_t m : group.members)
+        std::printf(" %11.1f ms", programs[m].last);
+      if (group.members.size() > 1)
+        std::printf(" %6.2f",
+                    programs[group.members[0]].last / programs[group.members.back()].last);
     }
+    std::printf("\n");
+    std::fflush(stdout);
+  }
+
+  std::printf("\n%-30s %14s %14s %14s\n", "", "start-up (ms)", "private (KiB)", "file (KiB)");
+  for (const Program& p : programs) {
+    const std::string name = p.kind.empty() ? p.role : p.role + ", " + p.kind + " target";
+    std::printf("%-30s %14.1f %14.0f %14.1f\n", name.c_str(), Median(p.times), Median(p.privateKiB),
+                p.fileKiB);
+  }
+  std::printf(
+      "(medians over %ld rounds; private memory read once the shown window's process was "
+      "idle)\n\n",
+      rounds);
+
+  // Rows of ratios, a column per target kind: the median of the rounds' ratios (quartiles).
+  const size_t kindCount = std::size(targets);
+  const size_t formCount = forms.size();
+  auto cellsOf = [&](auto ratiosOf) {
+    std::vector<std::string> cells;
+    for (size_t g = 0; g < kindCount; ++g)
+      cells.push_back(ratiosOf(groups[g].members));
+    return cells;
+  };
+  auto role = [&](size_t member) { return programs[groups[0].members[member]].role; };
+  const std::string baselineRole = role(formCount);
+  std::vector<std::string> heads;
+  for (size_t g = 0; g < kindCount; ++g)
+    heads.push_back(groups[g].label + " target");
+  PrintRow("median of the rounds' ratios (quartiles)", heads);
+  for (size_t f = 0; f < formCount; ++f) {
+    PrintRow(role(f) + " / " + baselineRole, cellsOf([&](const std::vector<size_t>& m) {
+               return Spread(Ratios(programs[m[f]].times, programs[m[formCount]].times));
+             }));
+  }
+  for (size_t f = 1; f < formCount; ++f) {
+    PrintRow(role(f) + " / " + role(0), cellsOf([&](const std::vector<size_t>& m) {
+               return Spread(Ratios(programs[m[f]].times, programs[m[0]].times));
+             }));
+  }
+  if (hasReference) {
+    const Program& reference = programs.back();
+    PrintRow(role(0) + " / " + reference.role, cellsOf([&](const std::vector<size_t>& m) {
+               return Spread(Ratios(programs[m[0]].times, reference.times));
+             }));
+  }
+  PrintRow("private memory, " + role(0) + " / " + baselineRole,
+           cellsOf([&](const std::vector<size_t>& m) {
+             return Spread(Ratios(programs[m[0]].privateKiB, programs[m[formCount]].privateKiB));
+           }));
+  // The fastest runs are the ones the machine's other work disturbed least.
+  PrintRow("lower quartiles, " + role(0) + " / " + baselineRole,
+           cellsOf([&](const std::vector<size_t>& m) {
+             char text[16];
+             std::snprintf(text, sizeof text, "%.2f",
+                           Quantile(programs[m[0]].times, 0.25) /
+                               Quantile(programs[m[formCount]].times, 0.25));
+             return std::string(text);
+           }));
+  bool met = true;
+  for (size_t g = 0; g < kindCount; ++g) {
+    const std::vector<size_t>& m = groups[g].members;
+    met = met && Median(Ratios(programs[m[0]].times, programs[m[formCount]].times)) <= aim;
+  }
+  std::printf("aim: %s / %s at most %.2f for every target: %s\n", role(0).c_str(),
+              baselineRole.c_str(), aim, met ? "met" : "not met");
+  if (!loads.empty()) {
+    std::printf("load average (1 min) at the rounds' starts: median %.2f, %.2f to %.2f\n",
+                Median(loads), *std::min_element(loads.begin(), loads.end()),
+                *std::max_element(loads.begin(), loads.end()));
   }
   return 0;
 }

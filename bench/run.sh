@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Start-up benchmark: builds the win64 tree and times the released (stripped) Velmora against a
-# program that only opens a window and one that does what any program of its kind does, all
-# under the same Wine (see bench/README.md).
+# program that does the same work in straight Win32 calls, with a program target and with a
+# document target, and against a program that only opens a window, all under the same Wine (see
+# bench/README.md).
 #
-#   bench/run.sh [--tree DIR] [--stand-in] [--variant EXE]... [StartupProbe options: --runs N
-#                --warmup N --timeout S --target PATH --aim RATIO], in any order
+#   bench/run.sh [--tree DIR] [--stand-in] [--variant EXE]... [StartupProbe options: --rounds N
+#                --warmup N --timeout S --aim RATIO --program-target PATH --document-target PATH],
+#                in any order
 #
 # --tree DIR     build and run in DIR (a Release tree made with the x86_64 toolchain) instead of
 #                the preset tree build/win64
@@ -27,7 +29,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-targets=(--target dist MinimalWindow TypicalWindow StartupProbe)
+targets=(--target dist PlainWindow MinimalWindow StartupProbe)
 if [ -z "$tree" ]; then
   tree=$root/build/win64
   cmake --preset win64 >/dev/null
@@ -57,5 +59,10 @@ variant_options=()
 for exe in "${variants[@]}"; do
   variant_options+=(--variant "$(source "$root/tools/wine-env.sh" "$tree" && winepath -w "$exe")")
 done
+# Other work on this machine shows in every time measured: the load goes with the results.
+echo "load average at the start: $(cat /proc/loadavg)"
+status=0
 "$root/tools/wine-run.sh" "$tree" bench/StartupProbe.exe "${variant_options[@]}" \
-  "${probe_options[@]}" "$program" bench/MinimalWindow.exe bench/TypicalWindow.exe
+  "${probe_options[@]}" "$program" bench/PlainWindow.exe bench/MinimalWindow.exe || status=$?
+echo "load average at the end: $(cat /proc/loadavg)"
+exit $status

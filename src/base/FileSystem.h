@@ -12,5 +12,9 @@ std::string ExecutablePath();
 bool PathExists(const std::string& path);
 // Whether a file (not a folder) exists under the path.
 bool IsExistingFile(const std::string& path);
+// Whether the system says that nothing exists under the path (file or path not found). A path
+// it cannot reach now, such as a drive without its disc or a server that does not answer, is
+// not missing.
+bool IsMissing(const std::string& path);
 
 }  // namespace velmora

@@ -1,7 +1,9 @@
 #include "shortcut/LinkNaming.h"
 
+#include "base/Error.h"
 #include "base/PathRules.h"
 #include "base/Texts.h"
+#include "shortcut/ShortcutTexts.h"
 
 namespace velmora {
 
@@ -19,6 +21,12 @@ std::string LinkFileName(std::string_view folder, std::string_view name, bool ad
   fileName += name;
   fileName += addSuffix ? text::kShortcutSuffix : text::kLinkExtension;
   return fileName;
+}
+
+std::string CannotCreateText(const std::string& fileName, std::string_view reason) {
+  if (reason.empty())
+    return FormatText(text::kCannotCreate, fileName);
+  return FormatText(text::kCannotCreateBecause, fileName) + std::string(reason);
 }
 
 }  // namespace velmora

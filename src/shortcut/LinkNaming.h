@@ -13,4 +13,8 @@ std::string LinkWorkingDirectory(std::string_view targetPath);
 // whatever the folder ends with; the name is used unchanged.
 std::string LinkFileName(std::string_view folder, std::string_view name, bool addSuffix);
 
+// The report of a link that was not written: "<file> を作成できません", followed by the system's
+// reason when there is one ("<file> を作成できません。<reason>").
+std::string CannotCreateText(const std::string& fileName, std::string_view reason);
+
 }  // namespace velmora

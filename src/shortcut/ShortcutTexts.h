@@ -14,5 +14,9 @@ extern const char kNameIsDevice[];
 extern const char kReplaceQuestion[];
 // %s is the link's full file name.
 extern const char kNotCodePageText[];
+// %s is the field's label: typed text that the code page cannot hold.
+extern const char kFieldNotInCodePage[];
+// %s is the link's full file name; the system's reason follows.
+extern const char kCannotCreateBecause[];
 
 }  // namespace velmora::text

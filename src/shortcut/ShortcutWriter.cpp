@@ -4,19 +4,23 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include <climits>
+#include <algorithm>
 #include <cstdint>
-#include <string_view>
+#include <string>
+#include <utility>
 
-#include "base/Texts.h"
-#include "shortcut/ShortcutTexts.h"
-#include "shortcut/LinkNaming.h"
 #include "base/ComPtr.h"
 #include "base/Error.h"
-#include "ui/ErrorReport.h"
 #include "base/ErrorText.h"
+#include "base/FileSystem.h"
+#include "base/KernelHandles.h"
+#include "base/PathRules.h"
+#include "base/Texts.h"
 #include "base/WideText.h"
 #include "folders/Destinations.h"
+#include "shortcut/LinkNaming.h"
+#include "shortcut/ShortcutTexts.h"
+#include "ui/ErrorReport.h"
 
 namespace velmora {
 namespace {
@@ -39,6 +43,24 @@ class ItemIdList {
  private:
   IMalloc& allocator_;
   PIDLIST_ABSOLUTE list_ = nullptr;
+};
+
+// A memory block locked for the length of a scope.
+class GlobalLockScope {
+ public:
+  explicit GlobalLockScope(HGLOBAL memory) noexcept : memory_(memory), data_(GlobalLock(memory)) {}
+  ~GlobalLockScope() {
+    if (data_ != nullptr)
+      GlobalUnlock(memory_);
+  }
+  GlobalLockScope(const GlobalLockScope&) = delete;
+  GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+
+  const BYTE* Data() const noexcept { return static_cast<const BYTE*>(data_); }
+
+ private:
+  HGLOBAL memory_;
+  void* data_;
 };
 
 // The system's own words for a failed COM call, or "OLE ｴﾗｰ %.8x" when it has none.
@@ -64,13 +86,151 @@ std::string SpecialFolderPath(int folderNumber) {
   return path;
 }
 
-// The save call is the only one that takes UTF-16. Bytes that are not valid in the code page
-// would turn into some other file name, so they stop the write instead.
-std::wstring SaveName(const std::string& fileName) {
-  std::optional<std::wstring> wide = ToWide(fileName, true);
-  if (!wide)
+// The system converts a name to UTF-16 on its way to the file system: bytes that are not valid
+// in the code page would turn into some other file name, and a NUL would end the name early, so
+// either stops the write.
+void CheckFileName(const std::string& fileName) {
+  if (!ToWide(fileName, true))
     throw Error(FormatText(text::kNotCodePageText, fileName));
-  return std::move(*wide);
+  if (fileName.find('\0') != std::string::npos)
+    throw Error(FormatText(text::kCannotCreate, fileName.c_str()));
+}
+
+// The link's bytes that could not be stored, with the system's reason when it gave one.
+[[noreturn]] void FailToStore(const std::string& fileName, unsigned long code) {
+  throw Error(CannotCreateText(fileName, code == 0 ? std::string() : ui::SystemMessage(code)));
+}
+
+// The target as the link object holds it (raw, as set); empty when it holds none.
+std::string TargetOf(IShellLinkA& link) {
+  char path[MAX_PATH + 1] = {};
+  if (FAILED(link.GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)))
+    return {};
+  return path;
+}
+
+// Whether the shell's link object loads the file as a link to `target`: a file cut short or
+// garbled does not load, or loads as a link to something else.
+bool LoadsBackAs(const std::string& path, const std::string& target) {
+  ComPtr<IShellLinkA> link;
+  ComPtr<IPersistFile> file;
+  const std::optional<std::wstring> widePath = ToWide(path, true);
+  return widePath &&
+         SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                    link.PutVoid())) &&
+         link && SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.PutVoid())) && file &&
+         SUCCEEDED(file->Load(widePath->c_str(), STGM_READ)) && TargetOf(*link.Get()) == target;
+}
+
+// The link saved into memory, where every byte of it is known before any reaches the disk. The
+// stream owns that memory and frees it when it goes.
+ComPtr<IStream> SaveToMemory(IPersistStream& link, const std::string& fileName) {
+  ComPtr<IStream> stream;
+  HRESULT result = CreateStreamOnHGlobal(nullptr, TRUE, stream.Put());
+  if (SUCCEEDED(result) && stream)
+    result = link.Save(stream.Get(), TRUE);
+  if (FAILED(result) || !stream)
+    FailToStore(fileName, static_cast<unsigned long>(result));
+  return stream;
+}
+
+// A hidden file beside the link, which receives the link's bytes before it takes the link's
+// name in one step. Removed when this goes, unless it has taken that name.
+class PendingLink {
+ public:
+  // The folder refuses a new file: the name or the place is at fault, as the message says.
+  explicit PendingLink(std::string fileName) : fileName_(std::move(fileName)) {
+    // Named as no user or program names a file, and new: an existing file is never touched.
+    static unsigned serial = 0;
+    const std::string folder = fileName_.substr(0, FindLastOf(fileName_, "\\") + 1);
+    const std::string prefix = folder + "~vm" + std::to_string(GetCurrentProcessId()) + ".";
+    for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
+      path_ = prefix + std::to_string(serial++);
+      file_.Reset(CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_HIDDEN, nullptr));
+      if (!file_ && GetLastError() != ERROR_FILE_EXISTS)
+        break;
+    }
+    if (!file_) {
+      path_.clear();
+      throw Error(FormatText(text::kCannotCreate, fileName_));
+    }
+  }
+  ~PendingLink() {
+    file_.Reset();
+    if (!path_.empty())
+      DeleteFileA(path_.c_str());
+  }
+  PendingLink(const PendingLink&) = delete;
+  PendingLink& operator=(const PendingLink&) = delete;
+
+  const std::string& Path() const { return path_; }
+
+  // Writes every byte, flushes them to the disk and closes the file; each step checked, since a
+  // full disk shows in any of them.
+  void Store(const BYTE* bytes, std::size_t size) {
+    for (std::size_t done = 0; done < size;) {
+      const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 20));
+      DWORD written = 0;
+      if (!WriteFile(file_.Get(), bytes + done, chunk, &written, nullptr))
+        FailToStore(fileName_, GetLastError());
+      if (written == 0)
+        FailToStore(fileName_, ERROR_HANDLE_DISK_FULL);
+      done += written;
+    }
+    if (!FlushFileBuffers(file_.Get()))
+      FailToStore(fileName_, GetLastError());
+    LARGE_INTEGER stored{};
+    if (!GetFileSizeEx(file_.Get(), &stored))
+      FailToStore(fileName_, GetLastError());
+    if (static_cast<std::uint64_t>(stored.QuadPart) != size)
+      FailToStore(fileName_, 0);
+    // Closing can report a write the system held back.
+    if (!CloseHandle(file_.Release()))
+      FailToStore(fileName_, GetLastError());
+  }
+
+  // Puts the file in the link's place in one step, replacing a file of that name, and tells the
+  // shell's views, as the link object's own save does.
+  void TakeLinkName() {
+    if (!SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_ARCHIVE))
+      FailToStore(fileName_, GetLastError());
+    const bool replaces = IsExistingFile(fileName_);
+    if (!MoveFileExA(path_.c_str(), fileName_.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      throw Error(FormatText(text::kCannotCreate, fileName_));
+    }
+    path_.clear();
+    SHChangeNotify(replaces ? SHCNE_UPDATEITEM : SHCNE_CREATE, SHCNF_PATHA, fileName_.c_str(),
+                   nullptr);
+  }
+
+ private:
+  std::string fileName_;
+  std::string path_;
+  UniqueFile file_;
+};
+
+// Writes the link object's bytes under the file name whole or not at all: an existing file of
+// that name stays as it was until the new link is known to be on the disk and to load back.
+void StoreLink(IShellLinkA& link, IPersistStream& persist, const std::string& fileName) {
+  const ComPtr<IStream> stream = SaveToMemory(persist, fileName);
+  STATSTG stat{};
+  HGLOBAL memory = nullptr;
+  HRESULT result = stream->Stat(&stat, STATFLAG_NONAME);
+  if (SUCCEEDED(result))
+    result = GetHGlobalFromStream(stream.Get(), &memory);
+  if (FAILED(result))
+    FailToStore(fileName, static_cast<unsigned long>(result));
+  const GlobalLockScope bytes(memory);
+  if (bytes.Data() == nullptr || stat.cbSize.QuadPart > GlobalSize(memory))
+    FailToStore(fileName, ERROR_NOT_ENOUGH_MEMORY);
+
+  PendingLink pending(fileName);
+  pending.Store(bytes.Data(), static_cast<std::size_t>(stat.cbSize.QuadPart));
+  if (!LoadsBackAs(pending.Path(), TargetOf(link)))
+    FailToStore(fileName, 0);
+  pending.TakeLinkName();
 }
 
 }  // namespace
@@ -84,9 +244,9 @@ void WriteShortcut(const ShortcutRequest& request) {
     throw Error(ComErrorText(created));
 
   ComPtr<IShellLinkA> link;
-  ComPtr<IPersistFile> file;
+  ComPtr<IPersistStream> persist;
   if (!object || FAILED(object->QueryInterface(IID_IShellLinkA, link.PutVoid())) || !link ||
-      FAILED(object->QueryInterface(IID_IPersistFile, file.PutVoid())) || !file) {
+      FAILED(object->QueryInterface(IID_IPersistStream, persist.PutVoid())) || !persist) {
     throw Error(text::kInterfaceNotSupported);
   }
 
@@ -101,12 +261,8 @@ void WriteShortcut(const ShortcutRequest& request) {
   link->SetShowCmd(request.showCommand);
   link->SetIconLocation(request.iconFile.c_str(), request.iconIndex);
 
-  const std::wstring saveName = SaveName(fileName);
-  // A NUL would end the name early and save the link under another name. The message names the
-  // file as far as any text of the system code page can show it.
-  if (saveName.find(L'\0') != std::wstring::npos || file->Save(saveName.c_str(), FALSE) != S_OK) {
-    throw Error(FormatText(text::kCannotCreate, fileName.c_str()));
-  }
+  CheckFileName(fileName);
+  StoreLink(*link.Get(), *persist.Get(), fileName);
 }
 
 std::string ShortcutFileName(const ShortcutRequest& request) {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/WideText.h"
 #include "ui/Application.h"
 
 namespace velmora::ui {
@@ -39,9 +40,17 @@ void Control::CreateWindowNow() {
   if (!enabled_)
     style |= WS_DISABLED;
   const SIZE frame = FrameSize();
-  hwnd_ = CreateWindowExA(
-      look.exStyle, look.className, text_.c_str(), style, Scale(bounds_.left), Scale(bounds_.top),
-      frame.cx, frame.cy, parent_->Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), ApplicationInstance(), nullptr);
+  const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_));
+  if (look.unicode) {
+    hwnd_ = CreateWindowExW(look.exStyle, ToWide(look.className).value_or(std::wstring()).c_str(),
+                            WideText().c_str(), style, Scale(bounds_.left), Scale(bounds_.top),
+                            frame.cx, frame.cy, parent_->Handle(), menu, ApplicationInstance(),
+                            nullptr);
+  } else {
+    hwnd_ = CreateWindowExA(look.exStyle, look.className, text_.c_str(), style, Scale(bounds_.left),
+                            Scale(bounds_.top), frame.cx, frame.cy, parent_->Handle(), menu,
+                            ApplicationInstance(), nullptr);
+  }
   if (!hwnd_)
     return;
   // Deferral is about the first window only: a recreated parent makes this one again too.
@@ -85,6 +94,7 @@ void Control::Recreate() {
 
 void Control::SaveWindowState() {
   text_ = Text();
+  wideText_ = IsWindowUnicode(hwnd_) ? WideText() : std::wstring();
   enabled_ = IsWindowEnabled(hwnd_) != FALSE;
 }
 

@@ -13,6 +13,9 @@ struct ControlStyle {
   const char* className;
   DWORD style = 0;  // WS_CHILD and WS_VISIBLE are added
   DWORD exStyle = 0;
+  // A Unicode window (CreateWindowExW): what the user types or pastes reaches it unchanged. An
+  // ANSI window gets a paste already converted to the code page, look-alikes and "?" included.
+  bool unicode = false;
 };
 
 using Event = std::function<void()>;

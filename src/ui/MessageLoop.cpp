@@ -54,7 +54,7 @@ bool HandleEnter(const MSG& message, HWND form, int defaultButtonId) {
     case EnterAction::PassToControl:
       // Straight to the control: the dialog manager would take Enter for the default button.
       TranslateMessage(&message);
-      DispatchMessageA(&message);
+      DispatchMessageW(&message);
       return true;
   }
   return false;
@@ -63,15 +63,17 @@ bool HandleEnter(const MSG& message, HWND form, int defaultButtonId) {
 
 int RunMessageLoop(HWND form, int defaultButtonId) {
   MSG message{};
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  // Characters are taken from the queue as UTF-16: an ANSI window gets them converted on
+  // dispatch, while a Unicode window gets what was typed, also what the code page cannot hold.
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (IsWindow(form) && (message.hwnd == form || IsChild(form, message.hwnd))) {
       if (HandleEnter(message, form, defaultButtonId))
         continue;
-      if (IsDialogMessageA(form, &message))
+      if (IsDialogMessageW(form, &message))
         continue;
     }
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/WideText.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
 
@@ -57,10 +58,12 @@ Edit::Edit(Widget& parent, int id, Bounds bounds, Options options)
               {"EDIT",
                static_cast<DWORD>(ES_AUTOHSCROLL | (options.readOnly ? ES_READONLY : 0) |
                                   (options.tabStop ? WS_TABSTOP : 0)),
-               WS_EX_CLIENTEDGE}) {}
+               WS_EX_CLIENTEDGE, options.unicode}) {}
 
 void Edit::SetText(const std::string& text) {
-  if (Text() != text)
+  // Compared as the window holds text: a Unicode edit's "café" reads "cafe" through Text().
+  const std::optional<std::wstring> wide = ToWide(text);
+  if (wide ? WideText() != *wide : Text() != text)
     Control::SetText(text);
 }
 

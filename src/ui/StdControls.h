@@ -28,6 +28,8 @@ class Edit : public Control {
   struct Options {
     bool readOnly = false;
     bool tabStop = true;
+    // Keeps typed and pasted text that the code page cannot hold, for WideText (ControlStyle).
+    bool unicode = false;
   };
   Edit(Widget& parent, int id, Bounds bounds, Options options);
   // Giving the edit the text it already holds changes nothing and raises no change event.

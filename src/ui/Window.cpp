@@ -1,5 +1,6 @@
 #include "ui/Window.h"
 
+#include "base/WideText.h"
 #include "ui/Application.h"
 #include "ui/Control.h"
 #include "ui/ErrorReport.h"
@@ -101,8 +102,18 @@ std::string Widget::Text() const {
   return text;
 }
 
+std::wstring Widget::WideText() const {
+  if (!hwnd_)
+    return wideText_.empty() ? ToWide(text_).value_or(std::wstring()) : wideText_;
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+  const int length = GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()));
+  text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+  return text;
+}
+
 void Widget::SetText(const std::string& text) {
   text_ = text;
+  wideText_.clear();
   if (hwnd_)
     SetWindowTextA(hwnd_, text.c_str());
 }

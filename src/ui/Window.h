@@ -42,6 +42,9 @@ class Widget {
   bool Enabled() const;
   void SetEnabled(bool enabled);
   std::string Text() const;
+  // The text with every character the window holds, also those the code page lacks (a Unicode
+  // window's); Text() gives the code page's nearest form of those.
+  std::wstring WideText() const;
   void SetText(const std::string& text);
 
   // The window's own procedure for a message, bypassing this object's handling.
@@ -69,6 +72,7 @@ class Widget {
   std::optional<FontSpec> font_;
   std::vector<Control*> children_;
   std::string text_;     // used while there is no window
+  std::wstring wideText_;  // the same, kept whole from a Unicode window; empty after SetText
   bool enabled_ = true;  // used while there is no window
 
   friend class Control;

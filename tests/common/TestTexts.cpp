@@ -26,6 +26,7 @@ const char kNoDestinationFolder[] = "ショートカットの作成先フォル�
 const char kNoWindowStateReport[] = "実行時の大きさが選択されていません.";
 const char kCannotCreateReportTail[] = " を作成できません.";
 const char kCannotWriteReportTail[] = " に書き込めません.";
+const char kCannotCreateBecause[] = " を作成できません。";
 const char kNotCodePageTextTail[] = " には、この環境の文字コードにない文字があります";
 const char kNameForbiddenReport[] =
     "ショートカットファイル名には \\ / : * ? \" < > | と制御文字は使えません.";
@@ -36,6 +37,12 @@ const char kNameIsDeviceReportTail[] =
     " はデバイスの名前なので、ショートカットファイル名に使えません.";
 const char kPathNotInCodePageReportTail[] =
     " の名前には、この環境の文字コードで表せない文字があるため、使えません.";
+const char kNameNotInCodePageReport[] =
+    "「ショートカットファイル名」に、この環境の文字コードで表せない文字があります。"
+    "別の文字に変わってしまうため、使えません.";
+const char kParametersNotInCodePageReport[] =
+    "「パラメータ」に、この環境の文字コードで表せない文字があります。"
+    "別の文字に変わってしまうため、使えません.";
 const char kIoFileNotFound[] = "ﾌｧｲﾙが見つかりません";
 const char kIoInvalidName[] = "不正なﾌｧｲﾙ名です";
 

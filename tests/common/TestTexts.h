@@ -30,6 +30,7 @@ extern const char kNoDestinationFolder[];
 extern const char kNoWindowStateReport[];
 extern const char kCannotCreateReportTail[];  // after the file's path
 extern const char kCannotWriteReportTail[];   // after the settings file's path
+extern const char kCannotCreateBecause[];     // after the file's path, before the reason
 extern const char kNotCodePageTextTail[];     // after a link's path: bytes that are no text
 // Names that are no plain file name, as reported.
 extern const char kNameForbiddenReport[];
@@ -37,6 +38,9 @@ extern const char kNameEmptyReport[];
 extern const char kNameEndsInDotOrBlankReport[];
 extern const char kNameIsDeviceReportTail[];       // after the name
 extern const char kPathNotInCodePageReportTail[];  // after the path, "?" for what it lacks
+// Typed or pasted text that the code page cannot hold, in the name and in the parameters.
+extern const char kNameNotInCodePageReport[];
+extern const char kParametersNotInCodePageReport[];
 // The input/output errors of a folder that does not exist: system codes 2 and 3.
 extern const char kIoFileNotFound[];
 extern const char kIoInvalidName[];

@@ -6,6 +6,7 @@
 
 #include "Driver.h"
 #include "TestTexts.h"
+#include "LiblnkReader.h"
 #include "LinkFileReader.h"
 #include "app/ControlIds.h"
 #include "base/ComApartment.h"
@@ -37,6 +38,16 @@ HWND AskWithEnter(App& run) {
   }
   run.PressKey(VK_RETURN);
   return run.WaitForConfirmBox();
+}
+
+// Presses the create button and expects the report, no question, and the field that was at
+// fault ready to be corrected.
+void ExpectRefusedBeforeTheQuestion(const App& run, int field, const std::string& report) {
+  run.Click(id::kBitBtn1);
+  EXPECT_EQ(run.AnswerErrorBox(), report);
+  EXPECT_TRUE(run.StaysOpen(300));
+  EXPECT_EQ(run.AnyBox(), nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == field; }, 3000)) << run.FocusId();
 }
 
 class CreateCommand : public ::testing::Test {
@@ -92,6 +103,7 @@ TEST_F(CreateCommand, EnterAndYesWriteTheLinkOnTheDesktopAndEndTheProgram) {
   EXPECT_EQ(shell.arguments, "");
   EXPECT_EQ(shell.iconLocation, target_);
   EXPECT_EQ(shell.iconIndex, 0);
+  test::ExpectLiblnkReadsAlike(desktopLink_.Path());
 }
 
 TEST_F(CreateCommand, UncheckedBoxAddsTheShortcutEndingAndTheWindowStateSetsTheShowCommand) {
@@ -109,6 +121,7 @@ TEST_F(CreateCommand, UncheckedBoxAddsTheShortcutEndingAndTheWindowStateSetsTheS
   const test::LinkFile bytes = test::ReadLinkFile(suffixedDesktopLink_.Path());
   EXPECT_EQ(bytes.showCommand, static_cast<std::uint32_t>(SW_SHOWMINNOACTIVE));
   EXPECT_EQ(test::ReadThroughShell(suffixedDesktopLink_.Path()).path, target_);
+  test::ExpectLiblnkReadsAlike(suffixedDesktopLink_.Path());
 }
 
 TEST_F(CreateCommand, NoOrEscapeWritesNothingAndKeepsTheWindowOpen) {
@@ -146,6 +159,7 @@ TEST_F(CreateCommand, SameDirectoryWritesNextToTheTarget) {
   EXPECT_FALSE(Exists(desktopLink_.Path()));
   EXPECT_EQ(sandbox_.Setting("ItemIndex"), "4");
   EXPECT_EQ(test::ReadThroughShell(besideTarget.Path()).path, target_);
+  test::ExpectLiblnkReadsAlike(besideTarget.Path());
 }
 
 TEST_F(CreateCommand, ParametersAreQuotedOnlyWhenTheTargetPathHasABlank) {
@@ -165,6 +179,7 @@ TEST_F(CreateCommand, ParametersAreQuotedOnlyWhenTheTargetPathHasABlank) {
   EXPECT_EQ(quoted.path, blankTarget);
   EXPECT_EQ(quoted.arguments, "\"-v\"");
   EXPECT_EQ(test::ReadLinkFile(sandbox_ / "My Tool.lnk").arguments.value_or(""), "\"-v\"");
+  test::ExpectLiblnkReadsAlike(sandbox_ / "My Tool.lnk");
 
   {
     App run(sandbox_, Quoted(target_));
@@ -176,6 +191,7 @@ TEST_F(CreateCommand, ParametersAreQuotedOnlyWhenTheTargetPathHasABlank) {
     ASSERT_TRUE(run.WaitForExit());
   }
   EXPECT_EQ(test::ReadThroughShell(sandbox_ / test_text::kNotepadLink).arguments, "a b");
+  test::ExpectLiblnkReadsAlike(sandbox_ / test_text::kNotepadLink);
 }
 
 TEST_F(CreateCommand, MissingWindowStateIsReportedAndNothingIsWritten) {
@@ -211,12 +227,8 @@ TEST_F(CreateCommand, NamesThatAreNoPlainFileNameAreRefusedBeforeTheQuestion) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     run.SetText(id::kEdit2, c.name);
-    run.Click(id::kBitBtn1);
-    EXPECT_EQ(run.AnswerErrorBox(), c.report);
-    EXPECT_TRUE(run.StaysOpen(300));
-    EXPECT_EQ(run.AnyBox(), nullptr);
+    ExpectRefusedBeforeTheQuestion(run, id::kEdit2, c.report);
     EXPECT_EQ(run.Text(id::kEdit2), c.name);
-    EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) << run.FocusId();
   }
   run.Click(id::kBitBtn2);
   EXPECT_TRUE(run.WaitForExit());
@@ -254,6 +266,7 @@ TEST_F(CreateCommand, AnExistingLinkIsReplacedOnlyAfterASecondYes) {
   ASSERT_TRUE(App::Answer(replace, IDYES));
   ASSERT_TRUE(run.WaitForExit());
   EXPECT_EQ(test::ReadThroughShell(link).path, target_);
+  test::ExpectLiblnkReadsAlike(link);
 }
 
 TEST_F(CreateCommand, AFolderOfTheLinksNameMakesTheSaveFailAndIsReported) {
@@ -286,6 +299,58 @@ TEST_F(CreateCommand, DriveRootTargetStaysARootAndTheLinkPointsAtTheDrive) {
   const test::ShellLinkFields shell = test::ReadThroughShell(link.Path());
   EXPECT_EQ(shell.path, "C:\\");
   EXPECT_EQ(shell.workingDirectory, "C:\\");
+  test::ExpectLiblnkReadsAlike(link.Path());
+}
+
+TEST_F(CreateCommand, TextTheCodePageCannotHoldIsRefusedWithItsFieldsMessageAndNothingIsWritten) {
+  sandbox_.WriteSettings(Settings(4, 0, true));
+  const std::vector<std::string> before = FolderEntries(sandbox_.Folder());
+  App run(sandbox_, Quoted(target_));
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  const struct {
+    int field;
+    std::wstring text;
+    bool typed;
+    const char* report;
+  } cases[] = {
+      {id::kEdit2, L"caf\u00E9", false, test_text::kNameNotInCodePageReport},
+      {id::kEdit2, L"\uD55C\uAE00", false, test_text::kNameNotInCodePageReport},  // Hangul
+      {id::kEdit2, L"\U0001F600", false, test_text::kNameNotInCodePageReport},    // an emoji
+      {id::kEdit3, L"caf\u00E9 \u00FC", false, test_text::kParametersNotInCodePageReport},
+      {id::kEdit3, L"\u00E9", true, test_text::kParametersNotInCodePageReport},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.field);
+    run.SetText(id::kEdit2, "memo");
+    run.SetText(id::kEdit3, "");
+    if (c.typed) {
+      run.Type(c.field, c.text);
+    } else {
+      ASSERT_TRUE(run.Paste(c.field, c.text));
+    }
+    // The field holds the text as it came, not the code page's look-alike.
+    ASSERT_TRUE(WaitUntil([&] { return App::WideTextOf(run.Control(c.field)) == c.text; }, 3000));
+    ExpectRefusedBeforeTheQuestion(run, c.field, c.report);
+  }
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_EQ(FolderEntries(sandbox_.Folder()), before);
+}
+
+TEST_F(CreateCommand, ATargetDeletedAfterItWasChosenIsReportedBeforeTheQuestion) {
+  sandbox_.WriteSettings(Settings(4, 0, true));
+  App run(sandbox_, Quoted(target_));
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return run.Text(id::kEdit1) == target_; }, 3000));
+  ASSERT_TRUE(DeleteFileA(target_.c_str()));
+  const std::vector<std::string> before = FolderEntries(sandbox_.Folder());
+  run.Click(id::kBitBtn1);
+  EXPECT_EQ(run.AnswerErrorBox(), std::string(test_text::kIoFileNotFound) + ".");
+  EXPECT_TRUE(run.StaysOpen(300));
+  EXPECT_EQ(run.AnyBox(), nullptr);
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_EQ(FolderEntries(sandbox_.Folder()), before);
 }
 
 }  // namespace

@@ -121,6 +121,30 @@ HWND FileNameField(HWND dialog) {
   return field != nullptr ? field : GetDlgItem(dialog, kFileNameEditId);
 }
 
+// Puts the text on the clipboard as CF_UNICODETEXT. The clipboard takes data only from an
+// owner window: a message-only window of this process.
+bool PutOnClipboard(const std::wstring& text) {
+  static const HWND owner =
+      CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  // Wine's clipboard manager may hold the clipboard for a moment.
+  if (owner == nullptr || !WaitUntil([] { return OpenClipboard(owner) != FALSE; }, 3000))
+    return false;
+  EmptyClipboard();
+  const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  void* data = memory != nullptr ? GlobalLock(memory) : nullptr;
+  if (data != nullptr) {
+    std::memcpy(data, text.c_str(), size);
+    GlobalUnlock(memory);
+  }
+  // The clipboard owns the memory once it has taken it.
+  const bool put = data != nullptr && SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  if (!put && memory != nullptr)
+    GlobalFree(memory);
+  CloseClipboard();
+  return put;
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -385,6 +409,21 @@ void App::ClickListItem(int id, int index) const {
 
 void App::SetText(int id, const std::string& text) const {
   SendWithTimeout(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool App::Paste(int id, const std::wstring& text) const {
+  const HWND field = Control(id);
+  if (field == nullptr || !PutOnClipboard(text))
+    return false;
+  SendWithTimeout(field, EM_SETSEL, 0, -1);
+  SendWithTimeout(field, WM_PASTE, 0, 0);
+  return true;
+}
+
+void App::Type(int id, const std::wstring& text) const {
+  const HWND field = Control(id);
+  for (const wchar_t character : text)
+    PostMessageW(field, WM_CHAR, character, 1);
 }
 
 void App::PressKey(UINT virtualKey) const {

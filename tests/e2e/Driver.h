@@ -133,6 +133,12 @@ class App {
   // Clicks an item of a list box with the mouse.
   void ClickListItem(int id, int index) const;
   void SetText(int id, const std::string& text) const;
+  // Pastes the text into a field from the clipboard, in UTF-16 as other programs put it there,
+  // replacing what the field held; false when the clipboard could not be had.
+  bool Paste(int id, const std::wstring& text) const;
+  // Characters typed into a control as the keyboard delivers them: in UTF-16, through the
+  // program's message loop.
+  void Type(int id, const std::wstring& text) const;
   // A key pressed and released in the focused control.
   void PressKey(UINT virtualKey) const;
   // Alt with a letter, as the system delivers it to the focused control.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Driver.h"
+#include "LiblnkReader.h"
 #include "LinkFileReader.h"
 #include "app/ControlIds.h"
 #include "base/ComApartment.h"
@@ -56,6 +57,7 @@ TEST_F(IconChoice, IconClickedInTheTargetsListGoesIntoTheLink) {
   const test::LinkFile bytes = test::ReadLinkFile(link.Path());
   EXPECT_EQ(bytes.iconLocation.value_or(""), target);
   EXPECT_EQ(bytes.iconIndex, 2);
+  test::ExpectLiblnkReadsAlike(link.Path());
 }
 
 TEST_F(IconChoice, IconLibraryChosenByBrowsingGivesTheLinkItsIconWithoutMovingTheBrowseFolder) {
@@ -83,6 +85,7 @@ TEST_F(IconChoice, IconLibraryChosenByBrowsingGivesTheLinkItsIconWithoutMovingTh
   const test::LinkFile bytes = test::ReadLinkFile(link.Path());
   EXPECT_EQ(bytes.iconLocation.value_or(""), library);
   EXPECT_EQ(bytes.iconIndex, 5);
+  test::ExpectLiblnkReadsAlike(link.Path());
 }
 
 // Entry 1 stands below entry 0 in the same column, the list shows whole rows only, and it

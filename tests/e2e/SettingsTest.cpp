@@ -6,6 +6,7 @@
 
 #include "Driver.h"
 #include "TestTexts.h"
+#include "LiblnkReader.h"
 #include "LinkFileReader.h"
 #include "app/ControlIds.h"
 #include "base/ComApartment.h"
@@ -149,6 +150,7 @@ TEST(FirstStart, AcceptedOfferPutsALinkToTheProgramIntoSendTo) {
   EXPECT_EQ(shell.arguments, "");
   EXPECT_EQ(shell.iconLocation, "");
   EXPECT_EQ(shell.iconIndex, 0);
+  test::ExpectLiblnkReadsAlike(link.Path());
 }
 
 TEST(FirstStart, SendToLinkThatCannotBeSavedIsReportedAndTheSavedChoicesAreRestoredAndKept) {

@@ -54,7 +54,8 @@ class TestForm : public Form {
         radios(*this, 208, {120, 140, 241, 145}, "Radios", {"a", "b", "c", "d", "e", "f"}, 2, 210),
         check(group, 220, {10, 90, 80, 17}, "Check"),
         combo(group, 221, {100, 90, 80, 20}, {"one", "two", "three"}, CBS_DROPDOWNLIST),
-        editCombo(*this, 222, {100, 220, 80, 20}, {"one", "two", "three"}, CBS_DROPDOWN) {
+        editCombo(*this, 222, {100, 220, 80, 20}, {"one", "two", "three"}, CBS_DROPDOWN),
+        wideEdit(group, 223, {100, 60, 80, 20}, {.unicode = true}) {
     deferredList.SetDeferred(true);
   }
   void Build() {
@@ -74,6 +75,7 @@ class TestForm : public Form {
   CheckBox check;
   ComboBox combo;
   ComboBox editCombo;
+  Edit wideEdit;
 };
 
 RECT PlacementInParent(HWND child) {
@@ -349,6 +351,23 @@ TEST_F(Toolkit, EnterInAnOpenListChoosesTheItemAndNotTheDefaultButton) {
   // Closed, the list leaves Enter to the default button again.
   PressEnter(GetFocus(), form.Handle());
   EXPECT_EQ(defaults, 1);
+}
+
+TEST_F(Toolkit, AUnicodeEditKeepsTypedTextTheCodePageCannotHold) {
+  ASSERT_TRUE(IsWindowUnicode(form.wideEdit.Handle()));
+  EXPECT_FALSE(IsWindowUnicode(form.edit.Handle()));
+  // Typed through the program's loop, which must not narrow the characters on the way.
+  for (const wchar_t character : std::wstring(L"caf\u00E9 \uD55C"))
+    PostMessageW(form.wideEdit.Handle(), WM_CHAR, character, 1);
+  PostQuitMessage(0);
+  RunMessageLoop(form.Handle(), 207);
+  EXPECT_EQ(form.wideEdit.WideText(), L"caf\u00E9 \uD55C");
+
+  form.group.Recreate();
+  EXPECT_EQ(form.wideEdit.WideText(), L"caf\u00E9 \uD55C");
+  // "cafe" is another text, although the code page shows "café" as "cafe".
+  form.wideEdit.SetText("cafe");
+  EXPECT_EQ(form.wideEdit.WideText(), L"cafe");
 }
 
 }  // namespace

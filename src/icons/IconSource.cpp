@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <optional>
-#include <unordered_map>
 
 namespace velmora {
 
@@ -67,6 +66,13 @@ class Bytes {
 
   std::span<const std::uint8_t> data_;
 };
+
+// What is known of the images of each resource ID, found once however many groups list them.
+enum class Known : std::uint8_t { Unknown, Whole, Damaged };
+using KnownImages = std::vector<Known>;
+KnownImages NothingKnown() {
+  return KnownImages(0x10000, Known::Unknown);
+}
 
 IconSourceCheck Damaged(IconSourceKind kind) {
   IconSourceCheck check;
@@ -311,15 +317,16 @@ class ProgramResources {
 
  private:
   bool ImageWhole(std::uint16_t id) {
-    if (const auto known = images_.find(id); known != images_.end())
-      return known->second;
-    const std::optional<std::uint64_t> entry = icons_ ? FindId(*icons_, id) : std::nullopt;
-    const bool whole =
-        entry && EveryLanguage(*entry, [&](std::uint64_t offset, std::uint32_t size) {
-          return SaneImage(file_, offset, size);
-        });
-    images_.emplace(id, whole);
-    return whole;
+    Known& known = images_[id];
+    if (known == Known::Unknown) {
+      const std::optional<std::uint64_t> entry = icons_ ? FindId(*icons_, id) : std::nullopt;
+      const bool whole =
+          entry && EveryLanguage(*entry, [&](std::uint64_t offset, std::uint32_t size) {
+            return SaneImage(file_, offset, size);
+          });
+      known = whole ? Known::Whole : Known::Damaged;
+    }
+    return known == Known::Whole;
   }
 
   // The language directory below `entry`: at least one entry, each a data entry inside the file
@@ -346,7 +353,7 @@ class ProgramResources {
   std::uint32_t sections_;
   std::uint64_t root_ = 0;
   std::optional<Directory> icons_;
-  std::unordered_map<std::uint16_t, bool> images_;
+  KnownImages images_ = NothingKnown();
   Budget budget_;
 };
 
@@ -355,10 +362,8 @@ class ProgramResources {
 IconSourceCheck CheckProgram(const Bytes& file, std::uint64_t header) {
   constexpr std::uint64_t kOptionalHeader = 24;
   constexpr std::uint64_t kSection = 40;
-  const IconSourceCheck damaged = Damaged(IconSourceKind::Program);
-  const IconSourceCheck none = WithoutIcons(IconSourceKind::Program);
   if (!file.Holds(header, kOptionalHeader + 2))
-    return damaged;
+    return Damaged(IconSourceKind::Program);
   const std::uint32_t sections = file.U16(header + 6);
   const std::uint64_t optional = header + kOptionalHeader;
   const std::uint64_t sectionTable = optional + file.U16(header + 20);
@@ -372,40 +377,40 @@ IconSourceCheck CheckProgram(const Bytes& file, std::uint64_t header) {
       break;
     default:
       // The system reads no resources behind an optional header it does not know.
-      return none;
+      return WithoutIcons(IconSourceKind::Program);
   }
   constexpr std::uint64_t kResourceDirectory = 4 + 8 * 2;
   if (!file.Holds(optional, 64) || !file.Holds(directories, kResourceDirectory + 8))
-    return damaged;
+    return Damaged(IconSourceKind::Program);
   const std::uint32_t address = file.U32(directories + kResourceDirectory);
   if (file.U32(directories) <= 2 || address == 0)
-    return none;
+    return WithoutIcons(IconSourceKind::Program);
   if (sections > kMaxSections || !file.Holds(sectionTable, kSection * sections))
-    return damaged;
+    return Damaged(IconSourceKind::Program);
 
   ProgramResources resources(file, sectionTable, sections);
   // An address inside the headers is taken as a file offset.
   const std::optional<std::uint64_t> root =
       address < file.U32(optional + 60) ? address : resources.FileOffset(address);
   if (!root)
-    return none;
+    return WithoutIcons(IconSourceKind::Program);
   resources.SetRoot(*root);
   const std::optional<Directory> types = resources.ReadDirectory(*root);
   if (!types)
-    return damaged;
+    return Damaged(IconSourceKind::Program);
   const std::optional<std::uint64_t> groupType = resources.FindId(*types, kGroupIconType);
   if (!groupType)
-    return none;
+    return WithoutIcons(IconSourceKind::Program);
   const std::optional<Directory> groups = resources.Subdirectory(*groupType);
   if (!groups || groups->Count() > kMaxIcons || !resources.NamesInside(*groups))
-    return damaged;
+    return Damaged(IconSourceKind::Program);
   if (const std::optional<std::uint64_t> iconType = resources.FindId(*types, kIconType)) {
     const std::optional<Directory> icons = resources.Subdirectory(*iconType);
     if (!icons)
-      return damaged;
+      return Damaged(IconSourceKind::Program);
     resources.SetIcons(*icons);
   }
-  IconSourceCheck check = none;
+  IconSourceCheck check = WithoutIcons(IconSourceKind::Program);
   check.whole.resize(groups->Count());
   for (std::uint32_t i = 0; i < groups->Count(); ++i)
     check.whole[i] = resources.IconWhole(groups->Entry(i));
@@ -418,9 +423,8 @@ IconSourceCheck CheckProgram16(const Bytes& file, std::uint64_t header) {
   constexpr std::uint64_t kHeader = 64;
   constexpr std::uint64_t kType = 8;
   constexpr std::uint64_t kResource = 12;
-  const IconSourceCheck damaged = Damaged(IconSourceKind::Program16);
   if (!file.Holds(header, kHeader))
-    return damaged;
+    return Damaged(IconSourceKind::Program16);
   const std::uint16_t tableAt = file.U16(header + 0x24);
   const std::uint16_t residentNamesAt = file.U16(header + 0x26);
   // The system takes a table this short for none; it compares the gap as an unsigned size, so a
@@ -430,7 +434,7 @@ IconSourceCheck CheckProgram16(const Bytes& file, std::uint64_t header) {
     return WithoutIcons(IconSourceKind::Program16);
   const std::uint64_t table = header + tableAt;
   if (!file.Holds(table, 2))
-    return damaged;
+    return Damaged(IconSourceKind::Program16);
   const unsigned shift = file.U16(table);
 
   // The system walks the types until both icon types are found or a type 0 ends the table.
@@ -440,15 +444,15 @@ IconSourceCheck CheckProgram16(const Bytes& file, std::uint64_t header) {
   std::uint32_t iconCount = 0;
   for (std::uint64_t type = table + 2;;) {
     if (!file.Holds(type, 2))
-      return damaged;
+      return Damaged(IconSourceKind::Program16);
     const std::uint16_t id = file.U16(type);
     if (id == 0 || (groups && icons))
       break;
     if (!file.Holds(type, kType))
-      return damaged;
+      return Damaged(IconSourceKind::Program16);
     const std::uint32_t count = file.U16(type + 2);
     if (!file.Holds(type + kType, kResource * count))
-      return damaged;
+      return Damaged(IconSourceKind::Program16);
     if (id == kGroupIconType16) {
       groups = type + kType;
       groupCount = count;
@@ -462,7 +466,7 @@ IconSourceCheck CheckProgram16(const Bytes& file, std::uint64_t header) {
   if (!groups || !icons)
     return WithoutIcons(IconSourceKind::Program16);
   if (shift > kMaxAlignmentShift)
-    return damaged;
+    return Damaged(IconSourceKind::Program16);
 
   const auto offsetOf = [&](std::uint64_t resource) {
     return std::uint64_t{file.U16(resource)} << shift;
@@ -472,13 +476,12 @@ IconSourceCheck CheckProgram16(const Bytes& file, std::uint64_t header) {
   };
   // An image ID (with the high bit that 16-bit IDs carry) is whole when every icon resource of
   // that ID is: the system takes the last of them.
-  std::unordered_map<std::uint16_t, bool> images;
+  KnownImages images = NothingKnown();
   for (std::uint32_t i = 0; i < iconCount; ++i) {
     const std::uint64_t resource = *icons + kResource * i;
-    const bool sane = SaneImage(file, offsetOf(resource), sizeOf(resource));
-    const auto [known, added] = images.emplace(file.U16(resource + 6), sane);
-    if (!added)
-      known->second = known->second && sane;
+    Known& known = images[file.U16(resource + 6)];
+    if (known != Known::Damaged)
+      known = SaneImage(file, offsetOf(resource), sizeOf(resource)) ? Known::Whole : Known::Damaged;
   }
   Budget budget(file.Size());
   IconSourceCheck check = WithoutIcons(IconSourceKind::Program16);
@@ -486,10 +489,8 @@ IconSourceCheck CheckProgram16(const Bytes& file, std::uint64_t header) {
   for (std::uint32_t i = 0; i < groupCount; ++i) {
     const std::uint64_t resource = *groups + kResource * i;
     check.whole[i] =
-        GroupWhole(file, offsetOf(resource), sizeOf(resource), budget, [&](std::uint16_t image) {
-          const auto found = images.find(static_cast<std::uint16_t>(image | 0x8000));
-          return found != images.end() && found->second;
-        });
+        GroupWhole(file, offsetOf(resource), sizeOf(resource), budget,
+                   [&](std::uint16_t image) { return images[image | 0x8000] == Known::Whole; });
   }
   return check;
 }
@@ -497,7 +498,7 @@ IconSourceCheck CheckProgram16(const Bytes& file, std::uint64_t header) {
 }  // namespace
 
 bool IconSourceCheck::AllWhole() const {
-  return std::all_of(whole.begin(), whole.end(), [](bool each) { return each; });
+  return std::find(whole.begin(), whole.end(), false) == whole.end();
 }
 
 IconSourceCheck CheckIconSource(std::span<const std::uint8_t> bytes) {

@@ -96,7 +96,8 @@ bool SameContent(HIMAGELIST literal, const ui::ImageList& filled) {
 void Explain(const std::string& path, int runs) {
   const int count = static_cast<int>(ExtractIconExA(path.c_str(), -1, nullptr, nullptr, 0));
   const int large = GetSystemMetrics(SM_CXICON);
-  const StoredIcons stored(path, count);
+  const CheckedIconFile file(path);
+  const StoredIcons stored(file);
   std::vector<ui::UniqueIcon> icons;
   std::vector<ui::UniqueIcon> smallIcons;
   for (int i = 0; i < count; ++i) {

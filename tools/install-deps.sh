@@ -4,7 +4,7 @@ set -eu
 packages=(cmake make g++ googletest libgtest-dev locales
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 xvfb fonts-ipafont-gothic imagemagick
-  python3-liblnk)
+  python3 python3-liblnk)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,5 +1,5 @@
 #pragma once
-// Owners of the kernel's file, search and module handles.
+// Owners of the kernel's file, mapping, search and module handles.
 #include <windows.h>
 
 #include "base/Unique.h"
@@ -18,6 +18,9 @@ struct HandleCloser {
 struct ModuleFreer {
   void operator()(HMODULE module) const noexcept { FreeLibrary(module); }
 };
+struct ViewUnmapper {
+  void operator()(const void* view) const noexcept { UnmapViewOfFile(view); }
+};
 
 // A directory search (FindFirstFileA), closed with FindClose.
 using UniqueFind = Unique<HANDLE, FindCloser, InvalidHandleValue>;
@@ -25,5 +28,8 @@ using UniqueFind = Unique<HANDLE, FindCloser, InvalidHandleValue>;
 using UniqueFile = Unique<HANDLE, HandleCloser, InvalidHandleValue>;
 // A module loaded with LoadLibraryExA, also one loaded only to read its resources.
 using UniqueModule = Unique<HMODULE, ModuleFreer>;
+// A file mapping (CreateFileMappingA), whose failure value is null, and a view of it.
+using UniqueMapping = Unique<HANDLE, HandleCloser>;
+using UniqueView = Unique<const void*, ViewUnmapper>;
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/Main.h"
+#include "icons/CheckedIconFile.h"
 #include "icons/FileIcon.h"
 #include "icons/IconRules.h"
 #include "icons/IconStrip.h"
@@ -22,20 +23,24 @@ int TForm1::LargeIconSize() const {
 }
 
 void TForm1::ShowFileIcon(const std::string& path) {
-  Image1.SetIcon(PreviewSourceFor(path) == PreviewSource::FirstStoredIcon ? StoredIcon(path, 0)
-                                                                          : ShellIcon(path));
+  const CheckedIconFile file(path);
+  Image1.SetIcon(PreviewSourceFor(path) == PreviewSource::FirstStoredIcon ? StoredIcon(file, 0)
+                                                                          : ShellIcon(file));
 }
 
 void TForm1::FillIconList(const std::string& path) {
   ImageList1.Clear();
-  const int count = static_cast<int>(ExtractIconExA(path.c_str(), -1, nullptr, nullptr, 0));
-  if (count < 0)
+  // The file stays checked and unchanged until the list is made. A damaged file counts as one
+  // without icons.
+  const CheckedIconFile file(path);
+  if (file.Missing())
     return;
+  const int count = file.Count();
   const int cell = LargeIconSize();
   if (count == 0) {
     ImageListBox1.SetEnabled(false);
-    // No entry at all when the shell has no icon either (a path that does not exist).
-    if (const ui::UniqueIcon icon = ShellIcon(path)) {
+    // No entry at all when the shell has no icon either.
+    if (const ui::UniqueIcon icon = ShellIcon(file)) {
       IconStrip strip(1, cell);
       strip.Draw(0, icon.Get());
       strip.AddTo(ImageList1);
@@ -46,7 +51,7 @@ void TForm1::FillIconList(const std::string& path) {
   ImageListBox1.SetEnabled(true);
   // Entry i is icon i: an icon that cannot be read leaves its cell empty rather than moving the
   // ones after it, and a strip the list refuses ends the list there.
-  const StoredIcons stored(path, count);
+  const StoredIcons stored(file);
   const int perStrip = std::max(1, kStripPixels / cell);
   ui::UniqueIcon icon;
   for (int first = 0; first < count; first += perStrip) {
@@ -83,7 +88,7 @@ void TForm1::ImageListBox1Click() {
   // Without a selection there is no icon to show: the preview keeps the one it has.
   if (index < 0)
     return;
-  Image1.SetIcon(StoredIcon(IconFile(), index));
+  Image1.SetIcon(StoredIcon(CheckedIconFile(IconFile()), index));
 }
 
 void TForm1::ImageListBox1KeyDown(WORD key, ui::ShiftState) {

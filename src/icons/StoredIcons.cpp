@@ -36,30 +36,34 @@ ResourceBytes FindBytes(HMODULE module, const char* name, const char* type) {
 
 }  // namespace
 
-StoredIcons::StoredIcons(std::string path, int count) : path_(std::move(path)), count_(count) {
+StoredIcons::StoredIcons(const CheckedIconFile& file) : file_(file) {
+  // A file without icons the system may read is not opened at all.
+  if (file_.Count() == 0)
+    return;
   // As a data file: nothing of it runs, and a library of the other word size opens as well. A
   // name without extension gets a closing dot, or the loader would look for name.dll instead.
-  const std::string module = LowerExtension(path_).empty() ? path_ + "." : path_;
+  const std::string& path = file_.Path();
+  const std::string module = LowerExtension(path).empty() ? path + "." : path;
   module_.Reset(LoadLibraryExA(module.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   if (!module_)
     return;
   EnumResourceNamesA(module_.Get(), RT_GROUP_ICON, &AddGroupName,
                      reinterpret_cast<LONG_PTR>(&groups_));
   // Numbered otherwise than ExtractIconExA would: read them its way.
-  if (static_cast<int>(groups_.size()) != count_) {
+  if (static_cast<int>(groups_.size()) != file_.Count()) {
     module_.Reset();
     groups_.clear();
   }
 }
 
 ui::UniqueIcon StoredIcons::Large(int index, int size) const {
-  if (index < 0 || index >= count_)
+  if (!file_.MayExtract(index))
     return ui::UniqueIcon();
   if (module_)
     return FromResources(index, size);
   HICON large = nullptr;
   // One icon a call: Wine fills only the first handle when asked for more.
-  if (ExtractIconExA(path_.c_str(), index, &large, nullptr, 1) == 0)
+  if (ExtractIconExA(file_.Path().c_str(), index, &large, nullptr, 1) == 0)
     return ui::UniqueIcon();
   return ui::UniqueIcon(large);
 }

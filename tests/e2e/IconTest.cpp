@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "Driver.h"
 #include "LiblnkReader.h"
@@ -118,6 +122,53 @@ TEST_F(IconChoice, ListKeepsItsRowsAfterALibraryThatNeededTheScrollBar) {
   }
   run.Click(id::kBitBtn2);
   EXPECT_TRUE(run.WaitForExit());
+}
+
+// Each damaged source of the generated fixtures, as the target on the command line and as the
+// icon file chosen by browsing: the program lists the file and goes on answering.
+TEST_F(IconChoice, NoDamagedIconSourceEndsTheProgramAsTargetOrAsIconFile) {
+  sandbox_.WriteSettings(kNoOffer);
+  const std::string fixtures = testing::FixturePath("IconSources\\Damaged");
+  const std::vector<std::string> names = FolderEntries(fixtures);
+  ASSERT_GE(names.size(), 20u);
+  const auto copy = [&](const std::string& name, const std::string& folder) {
+    MakeFolder(folder);
+    const std::string path = folder + "\\" + name;
+    EXPECT_TRUE(CopyFileA((fixtures + "\\" + name).c_str(), path.c_str(), FALSE)) << name;
+    return path;
+  };
+
+  // A few programs at a time: most of a start is waiting.
+  constexpr size_t kTogether = 4;
+  for (size_t first = 0; first < names.size(); first += kTogether) {
+    std::vector<std::string> targets;
+    std::vector<std::unique_ptr<App>> runs;
+    for (size_t i = first; i < std::min(first + kTogether, names.size()); ++i) {
+      targets.push_back(copy(names[i], sandbox_ / "Targets"));
+      runs.push_back(std::make_unique<App>(sandbox_, "\"" + targets.back() + "\""));
+    }
+    for (size_t i = 0; i < runs.size(); ++i) {
+      ASSERT_NE(runs[i]->WaitForWindow(), nullptr) << targets[i];
+      EXPECT_TRUE(runs[i]->StaysOpen(100)) << targets[i];
+      EXPECT_EQ(runs[i]->Text(id::kEdit1), targets[i]);
+    }
+  }
+
+  // Chosen from a folder below the one the dialog opens in: the dialog's own file list reads the
+  // icons of the programs it shows, unchecked.
+  MakeFile(sandbox_ / "notes.txt", "text");
+  App run(sandbox_, "\"" + (sandbox_ / "notes.txt") + "\"");
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  for (const std::string& name : names) {
+    const std::string path = copy(name, sandbox_ / "Icons");
+    run.Click(id::kButton2);
+    const HWND dialog = run.WaitForFileDialog();
+    ASSERT_NE(dialog, nullptr) << name;
+    ASSERT_TRUE(App::ChooseFile(dialog, "Icons\\" + name)) << name;
+    ASSERT_TRUE(WaitUntil([&] { return run.Text(id::kEdit4) == path; }, 5000)) << name;
+  }
+  EXPECT_TRUE(run.StaysOpen(100));
+  EXPECT_EQ(run.Text(id::kEdit1), sandbox_ / "notes.txt");
 }
 
 }  // namespace

@@ -140,6 +140,39 @@ TEST_F(IconChoice, FilesWithoutIconsGetTheShellsIconOnceAndNothingIsNeverAnIcon)
   EXPECT_EQ(window_.Entry(2), kLargeIconColors[2]);
 }
 
+TEST_F(IconChoice, DamagedSourcesAreListedWithoutAnythingTheSystemWouldReadPastTheirEnd) {
+  const auto damaged = [](const std::string& name) {
+    return FixturePath("IconSources\\Damaged\\" + name);
+  };
+  // Damaged headers or directories: a file without icons, shown by the icon of its kind.
+  window_.SetTarget(damaged("HeadersCut.exe"));
+  EXPECT_EQ(window_.Preview(), nullptr);
+  EXPECT_EQ(window_.ImageListBox1.Count(), 1);
+  EXPECT_FALSE(window_.ImageListBox1.Enabled());
+  window_.IconFileChosen(damaged("ManyImages.ico"));
+  EXPECT_EQ(window_.ImageListBox1.Count(), 1);
+  EXPECT_FALSE(window_.ImageListBox1.Enabled());
+  window_.ImageListBox1KeyDown(VK_RETURN, ui::ShiftState{});
+  EXPECT_EQ(window_.Preview(), nullptr);
+
+  // A program's damaged icon keeps its place, empty, also when the list is read again for the
+  // DPI.
+  window_.IconFileChosen(damaged("Group65535.dll"));
+  ASSERT_EQ(window_.ImageListBox1.Count(), 3);
+  EXPECT_EQ(window_.Entry(0), RGB(255, 255, 255));
+  EXPECT_EQ(window_.Entry(1), kLargeIconColors[1]);
+  window_.ClickEntry(2);
+  EXPECT_EQ(IconCentre(window_.Preview()), kLargeIconColors[2]);
+  window_.ClickEntry(0);
+  EXPECT_EQ(window_.Preview(), nullptr);
+  RECT suggested{0, 0, 770, 600};
+  SendMessageA(window_.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(window_.ImageListBox1.Count(), 3);
+  EXPECT_EQ(window_.Entry(0), RGB(255, 255, 255));
+  EXPECT_EQ(window_.Entry(2), kLargeIconColors[2]);
+}
+
 TEST_F(IconChoice, AtOneAndAHalfTimesTheDpiCellsAndImagesGrowAndAreReadAgain) {
   window_.SetTarget(FixturePath("Three.EXE"));
   window_.ClickEntry(1);

@@ -1,0 +1,53 @@
+#include "icons/CheckedIconFile.h"
+
+#include <cstdint>
+#include <limits>
+#include <utility>
+
+namespace velmora {
+
+CheckedIconFile::CheckedIconFile(std::string path) : path_(std::move(path)) {
+  const DWORD attributes = GetFileAttributesA(path_.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES)
+    return;
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    state_ = State::Folder;
+    return;
+  }
+  state_ = State::Unreadable;
+  // Others may only read it while this is open.
+  file_.Reset(CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  if (!file_ || !GetFileSizeEx(file_.Get(), &size) ||
+      static_cast<std::uint64_t>(size.QuadPart) > std::numeric_limits<std::size_t>::max())
+    return;
+  if (size.QuadPart == 0) {
+    // An empty file cannot be mapped, by the system either.
+    state_ = State::Checked;
+    return;
+  }
+  const UniqueMapping mapping(
+      CreateFileMappingA(file_.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+  const UniqueView view(mapping ? MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, 0) : nullptr);
+  if (!view)
+    return;
+  state_ = State::Checked;
+  check_ = CheckIconSource(std::span(static_cast<const std::uint8_t*>(view.Get()),
+                                     static_cast<std::size_t>(size.QuadPart)));
+}
+
+bool CheckedIconFile::ShellMayRead() const {
+  switch (state_) {
+    case State::Folder:
+      return true;
+    case State::Missing:
+    case State::Unreadable:
+      return false;
+    case State::Checked:
+      return check_.sound && check_.AllWhole();
+  }
+  return false;
+}
+
+}  // namespace velmora

@@ -38,5 +38,7 @@ const char kPathNotInCodePageReportTail[] =
     " の名前には、この環境の文字コードで表せない文字があるため、使えません.";
 const char kIoFileNotFound[] = "ﾌｧｲﾙが見つかりません";
 const char kIoInvalidName[] = "不正なﾌｧｲﾙ名です";
+const char kHangulFolderMessage[] =
+    "フォルダ「??」の名前には、この環境の文字コードで表せない文字があるため、開けません";
 
 }  // namespace velmora::test_text

@@ -45,9 +45,14 @@ std::vector<DirectoryItem> TreeItems(std::string_view directory) {
 }  // namespace
 
 int CountBackslashes(std::string_view path) {
+  // One walk: FindBackslash walks from the start each time, which would make every row that is
+  // drawn cost the square of the path's length.
+  const LeadBytes& lead = LeadBytes::Active();
   int count = 0;
-  for (std::size_t pos = FindBackslash(path, 0); pos != npos; pos = FindBackslash(path, pos + 1))
-    ++count;
+  for (std::size_t pos = 0; pos < path.size(); pos += lead.CharLength(path, pos)) {
+    if (lead.CharLength(path, pos) == 1 && path[pos] == '\\')
+      ++count;
+  }
   return count;
 }
 

@@ -56,12 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> arguments = velmora::SplitCommandLine(line);
   CheckArguments(arguments);
   // A quote survives only as the second byte of a double-byte character.
-  for (const std::string& argument : arguments) {
-    for (std::size_t pos = argument.find('"'); pos != std::string::npos;
-         pos = argument.find('"', pos + 1)) {
-      VELMORA_FUZZ_CHECK(!velmora::fuzz::IsCharStart(argument, pos));
-    }
-  }
+  for (const std::string& argument : arguments)
+    VELMORA_FUZZ_CHECK(!velmora::fuzz::HasSingle(argument, '"'));
 
   // The same bytes as UTF-16 code units, and, where every byte is ASCII, as characters.
   std::wstring wide;

@@ -2,10 +2,11 @@
 # Checks the release archives that the dist target wrote (cmake/Dist.cmake) for the project's
 # version: build/dist/Velmora-<version>-win32.zip and -win64.zip.
 #   tools/check-dist.sh [DIST_FOLDER]
-# Each must hold exactly the program, README.txt and LICENSE.txt. The program must be for its
-# architecture, stripped, at most 400 KiB, import only system DLLs and carry the version in its
-# version resource; the texts must be what Notepad reads right (UTF-8 with a byte-order mark,
-# CRLF line ends), the license the repository's own.
+# Each must hold one folder named as the archive, Velmora-<version>-<arch>, and in it exactly the
+# program, README.txt and LICENSE.txt. The program must be for its architecture, stripped, at
+# most 400 KiB, import only system DLLs and carry the version in its version resource; the texts
+# must be what Notepad reads right (UTF-8 with a byte-order mark, CRLF line ends), the license
+# the repository's own, and the guide must answer what a user meets first (the topics below).
 set -eu
 root=$(dirname "$(dirname "$(readlink -f "$0")")")
 dist=${1:-$root/build/dist}
@@ -16,6 +17,18 @@ if ! [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]]; then
   exit 1
 fi
 IFS=. read -r major minor patch <<<"$version"
+
+# What the guide must cover, each as a topic and a phrase of the guide that shows it does.
+guide_topics=(
+  "where Send To is on Windows 11|「その他のオプションを確認」"
+  "the classic menu by Shift and right click|Shift キーを押しながら右クリック"
+  "the SmartScreen warning|SmartScreen"
+  "running past SmartScreen|「詳細情報」をクリックしてから「実行」"
+  "unblocking a downloaded file|「ブロックの解除」"
+  "names the code page cannot hold|この文字コードにない文字"
+  "an example of such a name|「café.txt」の「é」"
+  "the question before an existing shortcut is replaced|置き換えますか"
+)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -28,16 +41,19 @@ fail() {
 for arch in win32 win64; do
   zip=$dist/Velmora-$version-$arch.zip
   if [ ! -f "$zip" ]; then
-    echo "$zip: missing; build it with: cmake --build --preset $arch --target dist" >&2
+    echo "$zip: missing; build it with:" \
+      "cmake --preset $arch && cmake --build --preset $arch --target dist" >&2
     status=1
     continue
   fi
-  entries=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
-  [ "$entries" = "LICENSE.txt README.txt Velmora.exe " ] ||
-    fail "holds $entries instead of LICENSE.txt README.txt Velmora.exe"
+  # An unzipper that extracts "here" makes the folder, never three loose files.
+  folder=Velmora-$version-$arch
+  files="$folder/LICENSE.txt $folder/README.txt $folder/Velmora.exe "
+  entries=$(cmake -E tar tf "$zip" | grep -vxF "$folder/" | sort | tr '\n' ' ')
+  [ "$entries" = "$files" ] || fail "holds $entries instead of $files"
   mkdir "$work/$arch"
   (cd "$work/$arch" && cmake -E tar xf "$zip")
-  exe=$work/$arch/Velmora.exe
+  exe=$work/$arch/$folder/Velmora.exe
   [ -f "$exe" ] || continue
 
   header=$(x86_64-w64-mingw32-objdump -f "$exe")
@@ -60,13 +76,20 @@ for arch in win32 win64; do
       fail "the version resource lacks: $line"
   done
 
-  guide=$work/$arch/README.txt
-  license=$work/$arch/LICENSE.txt
+  guide=$work/$arch/$folder/README.txt
+  license=$work/$arch/$folder/LICENSE.txt
   [ "$(head -c 3 "$guide" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
     fail "README.txt does not begin with the UTF-8 byte-order mark"
   iconv -f UTF-8 -t UTF-8 "$guide" >/dev/null 2>&1 || fail "README.txt is not UTF-8"
   grep -q '@[A-Za-z_]*@' "$guide" && fail "README.txt holds a placeholder that was not filled in"
   grep -qF "Velmora $version ($arch" "$guide" || fail "README.txt does not name $version ($arch)"
+  grep -qF "「$folder」フォルダー" "$guide" || fail "README.txt does not name the folder $folder"
+  for topic in "${guide_topics[@]}"; do
+    grep -qF "${topic#*|}" "$guide" || fail "README.txt does not cover ${topic%%|*}"
+  done
+  # The disclaimer stands next to the license's name.
+  grep -A2 -F "MIT ライセンス" "$guide" | grep -qF "無保証" ||
+    fail "README.txt has no disclaimer beside the MIT license"
   for text in "$guide" "$license"; do
     # Every line ends in CR LF: no line feed without its carriage return, none missing at the end.
     if grep -q $'[^\r]$\|^$' "$text" ||

@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
-"""Writes the executable's pictures (res/*.bmp, res/*.ico) from the pixel grids below.
+"""Writes the executable's pictures (res/*.bmp, res/*.ico) from the sources below.
 
 Standard library only, so the pictures can be re-made anywhere:
     tools/make-resources.py          writes the files into res/
-    tools/make-resources.py --check  fails when a file in res/ differs from what the grids give
+    tools/make-resources.py --check  fails when a file in res/ differs from what the sources give
 
-Every picture uses the 16 colours of the standard Windows palette, one letter per colour.
+The bitmaps are pixel grids drawn for each size they come in, in the 16 colours of the standard
+Windows palette, one letter per colour. The program's icon is a small drawing rendered at each
+of its sizes in 32-bit colour.
 """
 
 import struct
 import sys
+import zlib
 from pathlib import Path
 
 # The standard 16-colour Windows palette, in the order of its indices, as (red, green, blue).
@@ -33,8 +36,8 @@ PALETTE = [
 ]
 INDEX = {letter: i for i, (letter, _) in enumerate(PALETTE)}
 
-# In a glyph "." is the purple background, which the button draws transparent because it is the
-# colour of the bottom-left pixel. In an icon "." is transparent through the icon's mask.
+# "." is the purple background, which the controls draw transparent because it is the colour of
+# the bottom-left pixel.
 BACKGROUND = "."
 
 # A sun with eight rays, lit from the upper left: a white glint, olive shade on the lower right.
@@ -77,67 +80,89 @@ GLYPH_CLOSE = """
 ................
 """
 
+# The same two glyphs drawn for 24 pixels, the size at 144 DPI.
+GLYPH_CREATE_24 = """
+...........YY...........
+.Y.........YY.........Y.
+..Y........YY........Y..
+...Y.......YY.......Y...
+....Y..............Y....
+........................
+.........YYYYYY.........
+........YWWYYYYY........
+.......YWWYYYYYYY.......
+......YWWYYYYYYYYO......
+......YWYYYYYYYYYO......
+YYYY..YYYYYYYYYYYO..OOOO
+YYYY..YYYYYYYYYYOO..OOOO
+......YYYYYYYYYYOO......
+......YYYYYYYYYOOO......
+.......YYYYYYYOOO.......
+........YYYYOOOO........
+.........OOOOOO.........
+........................
+....Y..............O....
+...Y.......OO.......O...
+..Y........OO........O..
+.Y.........OO.........O.
+...........OO...........
+"""
+
+GLYPH_CLOSE_24 = """
+........................
+.KKKKKKKKKKKK...........
+.KMK........K...........
+.KMMK.......K...........
+.KMMMK......K...........
+.KMMMMK.....K...G.......
+.KMMMMK.....K...GG......
+.KMMMMK.....K...GLG.....
+.KMMMMK.....K...GLLG....
+.KMMMMK.....K...GLLLG...
+.KMMMMKGGGGGGGGGGLLLLG..
+.KMMMYKGLLLLLLLLLLLLLLG.
+.KMMMYKGLLLLLLLLLLLLLLG.
+.KMMMMKGGGGGGGGGGLLLLG..
+.KMMMMK.....K...GLLLG...
+.KMMMMK.....K...GLLG....
+.KMMMMK.....K...GLG.....
+.KMMMMK.....K...GG......
+.KMMMMK.....K...G.......
+.KMMMK......K...........
+.KMMK.......K...........
+.KMK........K...........
+.KKKKKKKKKKKK...........
+........................
+"""
+
 # The disabled twins keep the shape and map each colour to a grey, lighter colours to lighter
 # greys, so that the picture stays readable on a light button face.
 DISABLED_CREATE = {"Y": "S", "W": "W", "O": "D"}
 DISABLED_CLOSE = {"K": "D", "M": "S", "Y": "W", "G": "D", "L": "W"}
 
-# A document with a folded corner and the shell's curved shortcut arrow on its lower left.
-ICON_32 = """
-................................
-......KKKKKKKKKKKKKKKKKK........
-......KWWWWWWWWWWWWWWWWKK.......
-......KWWWWWWWWWWWWWWWWKSK......
-......KWWWWWWWWWWWWWWWWKWSK.....
-......KWWDDDDDDDDDDDWWWKWWSK....
-......KWWWWWWWWWWWWWWWWKWWWSK...
-......KWWDDDDDDDDDDDDWWKKKKKKK..
-......KWWWWWWWWWWWWWWWWWWWWWSK..
-......KWWDDDDDDDDDDDDDDDDDWWSK..
-......KWWWWWWWWWWWWWWWWWWWWWSK..
-......KWWDDDDDDDDDDDDDDDWWWWSK..
-......KWWWWWWWWWWWWWWWWWWWWWSK..
-......KWWDDDDDDDDDDDDDDDDDWWSK..
-......KWWWWWWWWWWWWWWWWWWWWWSK..
-......KWWDDDDDDDDDDDDDDDDDWWSK..
-......KWWWWWWWWWWWWWWWWWWWWWSK..
-.KKKKKKKKKKKKKWDDDDDDDDDDDWWSK..
-.KWWWWWWWWWWWKWWWWWWWWWWWWWWSK..
-.KWWWWWWBWWWWKWDDDDDDDDDDDWWSK..
-.KWWWWWWBBWWWKWWWWWWWWWWWWWWSK..
-.KWWWWWWBBBWWKWDDDDDDDDDDWWWSK..
-.KWWWBBBBBBBWKWWWWWWWWWWWWWWSK..
-.KWWBBBBBBBBWKWDDDDDDDDDDDWWSK..
-.KWBBBWWBBBWWKWWWWWWWWWWWWWWSK..
-.KWBBWWWBBWWWKWWWWWWWWWWWWWWSK..
-.KWBBWWWBWWWWKWWWWWWWWWWWWWWSK..
-.KWBBWWWWWWWWKSSSSSSSSSSSSSSSK..
-.KWBBWWWWWWWWKKKKKKKKKKKKKKKKK..
-.KWWWWWWWWWWWK..................
-.KKKKKKKKKKKKK..................
-................................
-"""
-
-# The same at 16 by 16.
-ICON_16 = """
-...KKKKKKKK.....
-...KWWWWWWKK....
-...KWDDDDWKSK...
-...KWWWWWWKKKK..
-...KWDDDDDDDWK..
-...KWWWWWWWWWK..
-...KWDDDDDDDWK..
-KKKKKKKKWWWWWK..
-KWWWBBBKDDDDWK..
-KWWWWBBKWWWWWK..
-KWWWBWBKWWWWWK..
-KWWBWWWKDDDWWK..
-KWBWWWWKWWWWWK..
-KWBWWWWKKKKKKK..
-KWBWWWWK........
-KKKKKKKK........
-"""
-
+# The program's icon: a document with a folded corner, and the shell's curved shortcut arrow in a
+# box on its lower left. A drawing on a square 32 units wide, painted in this order and rendered
+# at every size the icon holds (ICON_SIZES):
+#   ("shape", fill, outline, points)  a convex polygon, its outline (if any) one unit wide
+#   ("lines", colour, x0, y0, x1, y1, pitch)  ruled lines one unit high, `pitch` units apart
+#   ("stroke", colour, width, points)  a line through the points, `width` units wide
+# Corners fall on whole pixels and lines are at least one pixel wide, so that the small sizes
+# stay crisp; slanted and curved edges are smoothed.
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+INK = (0x00, 0x00, 0x00)
+PAPER = (0xFF, 0xFF, 0xFF)
+FOLD = (0xC0, 0xC0, 0xC0)
+RULE = (0x80, 0x80, 0x80)
+ARROW = (0x00, 0x00, 0xFF)
+ICON_DRAWING = [
+    ("shape", PAPER, INK, [(6, 1), (23, 1), (30, 8), (30, 29), (6, 29)]),
+    ("lines", RULE, 9, 5, 20, 8, 2),
+    ("lines", RULE, 9, 9, 27, 28, 2),
+    ("shape", FOLD, INK, [(22, 1), (30, 9), (22, 9)]),
+    ("shape", PAPER, INK, [(1, 17), (14, 17), (14, 31), (1, 31)]),
+    ("stroke", ARROW, 2, [(4, 28.5), (4, 27), (4.4, 25.5), (5.5, 24.2), (7, 23.5), (8.5, 23.5)]),
+    ("shape", ARROW, None, [(8, 19), (12.5, 23.5), (8, 28)]),
+]
 
 # The directory list's folders, 16 by 15: the root and the folders above the open one, the
 # subfolders, and the open folder itself. The two open folders share a shape whose front flap,
@@ -178,6 +203,57 @@ KWYYYYYYYYYYYYOK
 KOOOOOOOOOOOOOOK
 .KKKKKKKKKKKKKK.
 ................
+"""
+
+# The directory list's folders drawn for 24 pixels, 24 by 22.
+FOLDER_OPEN_SHAPE_24 = """
+........................
+........................
+..KKKKKKKK..............
+.KWWWWWWWWK.............
+KWYYYYYYYYWKKKKKKKKKK...
+KWYYYYYYYYYYYYYYYYYYOK..
+KWYYYYYYYYYYYYYYYYYYOK..
+KWYYYYKKKKKKKKKKKKKKKKKK
+KWYYYKWyyyyyyyyyyyyyyyoK
+KWYYYKWyyyyyyyyyyyyyyyoK
+KWYYKWyyyyyyyyyyyyyyyoK.
+KWYYKWyyyyyyyyyyyyyyyoK.
+KWYKWyyyyyyyyyyyyyyyoK..
+KWYKWyyyyyyyyyyyyyyyoK..
+KWKWyyyyyyyyyyyyyyyoK...
+KWKWyyyyyyyyyyyyyyyoK...
+KKWyyyyyyyyyyyyyyyoK....
+KKWyyyyyyyyyyyyyyyoK....
+KWyyyyyyyyyyyyyyyoK.....
+KKKKKKKKKKKKKKKKKKK.....
+........................
+........................
+"""
+
+FOLDER_CLOSED_24 = """
+........................
+........................
+..KKKKKKKK..............
+.KWWWWWWWWK.............
+KWYYYYYYYYWKKKKKKKKKKKK.
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KWYYYYYYYYYYYYYYYYYYYYOK
+KOOOOOOOOOOOOOOOOOOOOOOK
+.KKKKKKKKKKKKKKKKKKKKKK.
+........................
+........................
 """
 
 # The drive list's drives, 16 by 11.
@@ -251,6 +327,102 @@ DRIVE_RAM = """
 ................
 """
 
+# The drives drawn for 24 pixels, 24 by 16.
+DRIVE_FLOPPY_24 = """
+.KKKKKKKKKKKKKKKKKKKK...
+.KNNNSSSSSSSSSSSNNNNK...
+.KNNNSSSSSSSKKSSNNNNK...
+.KNNNSSSSSSSKKSSNNNNK...
+.KNNNSSSSSSSKKSSNNNNK...
+.KNNNSSSSSSSSSSSNNNNK...
+.KNNNNNNNNNNNNNNNNNNK...
+.KNNWWWWWWWWWWWWWWNNK...
+.KNNWWWWWWWWWWWWWWNNK...
+.KNNWDDDDDDDDDDDDWNNK...
+.KNNWWWWWWWWWWWWWWNNK...
+.KNNWDDDDDDDDDDDDWNNK...
+.KNNWWWWWWWWWWWWWWNNK...
+.KNNWWWWWWWWWWWWWWNNK...
+.KKKKKKKKKKKKKKKKKKKK...
+........................
+"""
+
+DRIVE_HARD_24 = """
+........................
+........................
+........................
+..KKKKKKKKKKKKKKKKKKKK..
+.KWWWWWWWWWWWWWWWWWWWDK.
+.KWSSSSSSSSSSSSSSSSSSDK.
+.KWSSSSSSSSSSSSSSSSSSDK.
+.KWSSSSSSSSSSSSSSSSSSDK.
+.KWSSSSSSSSSSSSSSLLLSDK.
+.KWSSSSSSSSSSSSSSSSSSDK.
+.KDDDDDDDDDDDDDDDDDDDDK.
+..KKKKKKKKKKKKKKKKKKKK..
+........................
+........................
+........................
+........................
+"""
+
+DRIVE_NETWORK_24 = """
+..KKKKKKKKKKKKKKKKKKKK..
+.KWWWWWWWWWWWWWWWWWWWDK.
+.KWSSSSSSSSSSSSSSSSSSDK.
+.KWSSSSSSSSSSSSSSSSSSDK.
+.KWSSSSSSSSSSSSSSLLLSDK.
+.KDDDDDDDDDDDDDDDDDDDDK.
+..KKKKKKKKKKKKKKKKKKKK..
+...........KK...........
+...........KK...........
+...........KK...........
+...........KK...........
+KKKKKKKKKKKKKKKKKKKKKKKK
+KKKKKKKKKKKKKKKKKKKKKKKK
+........................
+........................
+........................
+"""
+
+DRIVE_CDROM_24 = """
+........KKKKKKK.........
+.....KKKAWWWWSSKKK......
+....KAAWWWWWWSSSSSK.....
+...KAWWWWWWWWSSSSSSK....
+..KAWWWWWWWWWSSSSSSSK...
+..KWWWWWWWWWSSSSSSSSK...
+.KWWWWWWKKKKKSSSSSSSSK..
+.KWWWWWWK...KSSSSSSSSK..
+.KWWWWWWK...KSSSSSDSSK..
+.KWWWWWWKKKKKSSSSSDDSK..
+..KSWWWWWWWSSSSSSDDDK...
+..KSSWWWWWSSSSSSDDDDK...
+...KSSSSSSSSSSSDDDDK....
+....KSSSSSSSSSDDDDK.....
+.....KKKSSSSDDDKKK......
+........KKKKKKK.........
+"""
+
+DRIVE_RAM_24 = """
+........................
+..K..K..K..K..K..K..K...
+..K..K..K..K..K..K..K...
+..K..K..K..K..K..K..K...
+.KKKKKKKKKKKKKKKKKKKKK..
+.KGGGGGGGGGGGGGGGGGGGK..
+.KGLLLGGGGGGGGGGGGGGGK..
+.KGLLLGGGGGGGGGGGGGGGK..
+.KGGGGGGGGGGGGGGGGGGGK..
+.KGGGGGGGGGGGGGGGGGGGK..
+.KKKKKKKKKKKKKKKKKKKKK..
+..K..K..K..K..K..K..K...
+..K..K..K..K..K..K..K...
+..K..K..K..K..K..K..K...
+........................
+........................
+"""
+
 def parse(grid, width, height):
     rows = grid.strip("\n").split("\n")
     if len(rows) != height or any(len(r) != width for r in rows):
@@ -298,9 +470,9 @@ def info_header(width, height, image_size):
     return struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, image_size, 0, 0, 16, 16)
 
 
-def glyph_pair(normal_grid, disabled_map):
-    """The normal glyph and its grey twin side by side, as a 32x16 16-colour BMP."""
-    normal = parse(normal_grid, 16, 16)
+def glyph_pair(normal_grid, disabled_map, size=16):
+    """The normal glyph and its grey twin side by side, as a 16-colour BMP twice as wide as high."""
+    normal = parse(normal_grid, size, size)
     disabled = ["".join(disabled_map.get(c, c) for c in row) for row in normal]
     # The button takes the bottom-left pixel of each half as its transparent colour.
     if normal[-1][0] != BACKGROUND:
@@ -309,7 +481,7 @@ def glyph_pair(normal_grid, disabled_map):
         raise ValueError("the disabled glyph must hold greys only")
     rows = [a + b for a, b in zip(normal, disabled)]
     pixels = pack_4bit(rows, lambda c: INDEX["P"] if c == BACKGROUND else INDEX[c])
-    header = info_header(32, 16, len(pixels)) + palette_bytes()
+    header = info_header(2 * size, size, len(pixels)) + palette_bytes()
     file_header = struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(pixels), 0, 0, 14 + len(header))
     return file_header + header + pixels
 
@@ -331,22 +503,186 @@ def picture(grid, width, height):
     return file_header + header + pixels
 
 
-def icon(*grids):
-    """An icon file holding one 16-colour image per grid, smallest first."""
+SAMPLES = 8  # per pixel and axis, where an edge crosses a pixel
+
+
+def inside_convex(points, x, y):
+    """Whether (x, y) is inside a convex polygon given in either turning direction."""
+    sign = 0
+    for (ax, ay), (bx, by) in zip(points, points[1:] + points[:1]):
+        cross = (bx - ax) * (y - ay) - (by - ay) * (x - ax)
+        if cross != 0:
+            if sign == 0:
+                sign = 1 if cross > 0 else -1
+            elif (cross > 0) != (sign > 0):
+                return False
+    return True
+
+
+def inset(points, width):
+    """A convex polygon moved inwards by `width` on every side."""
+    n = len(points)
+    area = sum(ax * by - bx * ay for (ax, ay), (bx, by) in zip(points, points[1:] + points[:1]))
+    turn = 1 if area > 0 else -1
+    lines = []
+    for (ax, ay), (bx, by) in zip(points, points[1:] + points[:1]):
+        length = ((bx - ax) ** 2 + (by - ay) ** 2) ** 0.5
+        nx, ny = -(by - ay) / length * turn, (bx - ax) / length * turn
+        lines.append(((ax + nx * width, ay + ny * width), (bx - ax, by - ay)))
+    result = []
+    for i in range(n):
+        (px, py), (dx, dy) = lines[i - 1]
+        (qx, qy), (ex, ey) = lines[i]
+        t = ((qx - px) * ey - (qy - py) * ex) / (dx * ey - dy * ex)
+        result.append((px + dx * t, py + dy * t))
+    return result
+
+
+def segment_distance(x, y, a, b):
+    (ax, ay), (bx, by) = a, b
+    dx, dy = bx - ax, by - ay
+    length = dx * dx + dy * dy
+    t = max(0.0, min(1.0, ((x - ax) * dx + (y - ay) * dy) / length)) if length else 0.0
+    return ((x - ax - t * dx) ** 2 + (y - ay - t * dy) ** 2) ** 0.5
+
+
+def coverage(size, bounds, inside, certain):
+    """Per pixel in `bounds` (x0, y0, x1, y1), the share of it that `inside` holds. `certain`
+    tells for a pixel whether it is wholly in (1), wholly out (0) or crossed by an edge (None)."""
+    x0, y0, x1, y1 = (max(0, min(size, int(v))) for v in bounds)
+    cover = {}
+    for py in range(y0, min(size, y1 + 1)):
+        for px in range(x0, min(size, x1 + 1)):
+            known = certain(px, py)
+            if known is None:
+                step = 1 / SAMPLES
+                hits = sum(
+                    inside(px + (i + 0.5) * step, py + (j + 0.5) * step)
+                    for i in range(SAMPLES)
+                    for j in range(SAMPLES)
+                )
+                known = hits / SAMPLES**2
+            if known:
+                cover[(px, py)] = known
+    return cover
+
+
+def polygon_cover(size, points):
+    xs = [x for x, _ in points]
+    ys = [y for _, y in points]
+
+    def certain(px, py):
+        corners = [inside_convex(points, px + dx, py + dy) for dx in (0, 1) for dy in (0, 1)]
+        if all(corners):
+            return 1
+        overlaps = px < max(xs) and px + 1 > min(xs) and py < max(ys) and py + 1 > min(ys)
+        if not any(corners) and not overlaps:
+            return 0
+        return None
+
+    bounds = (min(xs), min(ys), max(xs), max(ys))
+    return coverage(size, bounds, lambda x, y: inside_convex(points, x, y), certain)
+
+
+def stroke_cover(size, points, width):
+    half = width / 2
+    segments = list(zip(points, points[1:]))
+
+    def distance(x, y):
+        return min(segment_distance(x, y, a, b) for a, b in segments)
+
+    def certain(px, py):
+        d = distance(px + 0.5, py + 0.5)
+        return 1 if d + 0.71 <= half else 0 if d - 0.71 >= half else None
+
+    xs = [x for x, _ in points]
+    ys = [y for _, y in points]
+    bounds = (min(xs) - half - 1, min(ys) - half - 1, max(xs) + half + 1, max(ys) + half + 1)
+    return coverage(size, bounds, lambda x, y: distance(x, y) < half, certain)
+
+
+def render(size):
+    """The icon drawing at `size` pixels: rows of (red, green, blue, alpha), from the top."""
+    scale = size / 32
+    line = max(1, round(scale))
+    pixels = [[(0.0, 0.0, 0.0, 0.0)] * size for _ in range(size)]
+
+    def paint(cover, colour):
+        for (px, py), alpha in cover.items():
+            r, g, b, a = pixels[py][px]
+            out = alpha + a * (1 - alpha)
+            mix = [(c * alpha + d * a * (1 - alpha)) / out for c, d in zip(colour, (r, g, b))]
+            pixels[py][px] = (*mix, out)
+
+    def snap(points):
+        return [(round(x * scale), round(y * scale)) for x, y in points]
+
+    for kind, colour, *rest in ICON_DRAWING:
+        if kind == "shape":
+            outline, points = rest
+            outer = snap(points)
+            if outline is None:
+                paint(polygon_cover(size, [(x * scale, y * scale) for x, y in points]), colour)
+                continue
+            paint(polygon_cover(size, outer), outline)
+            paint(polygon_cover(size, inset(outer, line)), colour)
+        elif kind == "lines":
+            x0, y0, x1, y1, pitch = rest
+            step = max(2 * line, round(pitch * scale))
+            left, right = round(x0 * scale), round(x1 * scale)
+            y = round(y0 * scale)
+            while y + line <= round(y1 * scale):
+                rule = [(left, y), (right, y), (right, y + line), (left, y + line)]
+                paint(polygon_cover(size, rule), colour)
+                y += step
+        elif kind == "stroke":
+            width, points = rest
+            # A line an odd number of pixels wide runs through pixel centres, an even one between.
+            thick = max(line, round(width * scale))
+            centre = 0.5 if thick % 2 else 0.0
+            through = [
+                (int(x * scale - centre + 0.5) + centre, int(y * scale - centre + 0.5) + centre)
+                for x, y in points
+            ]
+            paint(stroke_cover(size, through, thick), colour)
+    return [[tuple(round(c) for c in p[:3]) + (round(p[3] * 255),) for p in row] for row in pixels]
+
+
+def bgra_image(size, rows):
+    """A 32-bit icon image: header, colours with alpha bottom-up, the mask of the clear pixels."""
+    pixels = b"".join(
+        struct.pack("<4B", b, g, r, a) for row in reversed(rows) for r, g, b, a in row
+    )
+    mask = pack_mask([[BACKGROUND if p[3] == 0 else "X" for p in row] for row in rows])
+    size_bytes = len(pixels) + len(mask)
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 32, 0, size_bytes, 0, 0, 0, 0)
+    return header + pixels + mask
+
+
+def png_image(size, rows):
+    """A PNG of 8-bit red, green, blue and alpha, as large icon images are stored."""
+    raw = b"".join(b"\0" + bytes(v for p in row for v in p) for row in rows)
+
+    def chunk(kind, data):
+        checksum = struct.pack(">I", zlib.crc32(kind + data))
+        return struct.pack(">I", len(data)) + kind + data + checksum
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    body = chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+    return b"\x89PNG\r\n\x1a\n" + body
+
+
+def icon():
+    """The icon file: one 32-bit image for each size, smallest first; 256 pixels as PNG."""
     images = []
-    for grid in grids:
-        size = len(grid.strip("\n").split("\n"))
-        rows = parse(grid, size, size)
-        pixels = pack_4bit(rows, lambda c: 0 if c == BACKGROUND else INDEX[c])
-        mask = pack_mask(rows)
-        # An icon image's height counts the colour bitmap and the mask together.
-        header = info_header(size, 2 * size, len(pixels) + len(mask)) + palette_bytes()
-        images.append((size, header + pixels + mask))
+    for size in ICON_SIZES:
+        rows = render(size)
+        images.append((size, png_image(size, rows) if size >= 256 else bgra_image(size, rows)))
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = len(directory) + 16 * len(images)
     entries = b""
     for size, data in images:
-        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 16, 0, 1, 4, len(data), offset)
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
     return directory + entries + b"".join(data for _, data in images)
 
@@ -355,7 +691,9 @@ def outputs():
     return {
         "glyph_create.bmp": glyph_pair(GLYPH_CREATE, DISABLED_CREATE),
         "glyph_close.bmp": glyph_pair(GLYPH_CLOSE, DISABLED_CLOSE),
-        "Velmora.ico": icon(ICON_16, ICON_32),
+        "glyph_create_24.bmp": glyph_pair(GLYPH_CREATE_24, DISABLED_CREATE, 24),
+        "glyph_close_24.bmp": glyph_pair(GLYPH_CLOSE_24, DISABLED_CLOSE, 24),
+        "Velmora.ico": icon(),
         "folder_open.bmp": picture(recolour(FOLDER_OPEN_SHAPE, FLAP_ABOVE), 16, 15),
         "folder_closed.bmp": picture(FOLDER_CLOSED, 16, 15),
         "folder_current.bmp": picture(recolour(FOLDER_OPEN_SHAPE, FLAP_CURRENT), 16, 15),
@@ -364,6 +702,14 @@ def outputs():
         "drive_network.bmp": picture(DRIVE_NETWORK, 16, 11),
         "drive_cdrom.bmp": picture(DRIVE_CDROM, 16, 11),
         "drive_ram.bmp": picture(DRIVE_RAM, 16, 11),
+        "folder_open_24.bmp": picture(recolour(FOLDER_OPEN_SHAPE_24, FLAP_ABOVE), 24, 22),
+        "folder_closed_24.bmp": picture(FOLDER_CLOSED_24, 24, 22),
+        "folder_current_24.bmp": picture(recolour(FOLDER_OPEN_SHAPE_24, FLAP_CURRENT), 24, 22),
+        "drive_floppy_24.bmp": picture(DRIVE_FLOPPY_24, 24, 16),
+        "drive_hard_24.bmp": picture(DRIVE_HARD_24, 24, 16),
+        "drive_network_24.bmp": picture(DRIVE_NETWORK_24, 24, 16),
+        "drive_cdrom_24.bmp": picture(DRIVE_CDROM_24, 24, 16),
+        "drive_ram_24.bmp": picture(DRIVE_RAM_24, 24, 16),
     }
 
 

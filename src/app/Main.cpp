@@ -24,6 +24,10 @@ ui::FontSpec GreyFont() {
   font.color = ui::SystemColor(COLOR_GRAYTEXT);
   return font;
 }
+// The button glyphs are drawn for 16 and 24 pixels.
+std::vector<ui::PictureSource> Glyphs(int at16, int at24) {
+  return {{16, MAKEINTRESOURCEA(at16)}, {24, MAKEINTRESOURCEA(at24)}};
+}
 std::vector<std::string> Items(const char* const* texts, size_t count) {
   return std::vector<std::string>(texts, texts + count);
 }
@@ -56,8 +60,10 @@ TForm1::TForm1()
       GroupBox2(*this, id::kGroupBox2, {272, 160, 225, 145}, text::kGroupBox2),
       DriveComboBox1(GroupBox2, id::kDriveComboBox1, {16, 120, 192, 18}),
       DirectoryListBox1(GroupBox2, id::kDirectoryListBox1, {16, 16, 192, 97}),
-      BitBtn1(*this, id::kBitBtn1, {16, 316, 369, 25}, text::kBitBtn1, IDB_GLYPH_CREATE, true),
-      BitBtn2(*this, id::kBitBtn2, {400, 316, 97, 25}, text::kBitBtn2, IDB_GLYPH_CLOSE, false),
+      BitBtn1(*this, id::kBitBtn1, {16, 316, 369, 25}, text::kBitBtn1,
+              Glyphs(IDB_GLYPH_CREATE, IDB_GLYPH_CREATE_24), true),
+      BitBtn2(*this, id::kBitBtn2, {400, 316, 97, 25}, text::kBitBtn2,
+              Glyphs(IDB_GLYPH_CLOSE, IDB_GLYPH_CLOSE_24), false),
       OpenDialog1(text::kOpenFilter),
       ImageList1(16, 16) {
   SetText(text::kAppTitle);

@@ -43,7 +43,9 @@ TDirectoryListBox::TDirectoryListBox(ui::Widget& parent, int id, ui::Bounds boun
     : ListBox(parent, id, bounds, kStyle),
       directory_(CurrentDirectory()),
       // In the order of FolderKind.
-      pictures_({"OPENFOLDER", "CURRENTFOLDER", "CLOSEDFOLDER"}) {}
+      pictures_(*this, {{"OPENFOLDER", "OPENFOLDER_24"},
+                        {"CURRENTFOLDER", "CURRENTFOLDER_24"},
+                        {"CLOSEDFOLDER", "CLOSEDFOLDER_24"}}) {}
 
 TDirectoryListBox::~TDirectoryListBox() {
   if (driveList_)

@@ -22,8 +22,6 @@ constexpr ui::ControlStyle kStyle{
 
 // The name buffers of the volume and network queries: MAX_PATH + 1.
 constexpr DWORD kNameSize = 261;
-// The removable-drive picture's height, the least row height.
-constexpr int kDrivePictureHeight = 11;
 
 // Sets the system error mode for the length of a scope and puts the old one back.
 class ErrorModeScope {
@@ -76,7 +74,11 @@ TDriveComboBox::TDriveComboBox(ui::Widget& parent, int id, ui::Bounds bounds)
     : Control(parent, id, bounds, "", kStyle),
       drive_(CurrentDrive()),
       // In the order of DriveKind.
-      pictures_({"FLOPPY", "HARD", "NETWORK", "CDROM", "RAM"}) {}
+      pictures_(*this, {{"FLOPPY", "FLOPPY_24"},
+                        {"HARD", "HARD_24"},
+                        {"NETWORK", "NETWORK_24"},
+                        {"CDROM", "CDROM_24"},
+                        {"RAM", "RAM_24"}}) {}
 
 TDriveComboBox::~TDriveComboBox() {
   if (dirList_)
@@ -160,7 +162,9 @@ void TDriveComboBox::Refill() {
 }
 
 int TDriveComboBox::MeasureRow() {
-  return RowHeight(Fonts().Get(Font(), Dpi()), kDrivePictureHeight);
+  // At least as high as the removable-drive picture.
+  const auto removable = static_cast<std::size_t>(DriveKind::kRemovable);
+  return RowHeight(Fonts().Get(Font(), Dpi()), pictures_[removable].Height());
 }
 
 void TDriveComboBox::OnWindowCreated() {

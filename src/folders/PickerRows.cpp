@@ -2,20 +2,18 @@
 
 #include <algorithm>
 
-#include "ui/Application.h"
 #include "ui/Handles.h"
 
 namespace velmora {
 
-RowPictures::RowPictures(std::initializer_list<const char*> names) : names_(names) {}
+RowPictures::RowPictures(const ui::Widget& owner, std::initializer_list<RowPicture> pictures)
+    : owner_(owner) {
+  for (const RowPicture& picture : pictures)
+    pictures_.emplace_back(std::vector<ui::PictureSource>{{16, picture.at16}, {24, picture.at24}});
+}
 
 const ui::TransparentBitmap& RowPictures::operator[](std::size_t index) const {
-  if (pictures_.empty()) {
-    pictures_.resize(names_.size());
-    for (std::size_t i = 0; i < names_.size(); ++i)
-      pictures_[i].Load(ui::ApplicationInstance(), names_[i]);
-  }
-  return pictures_.at(index);
+  return pictures_.at(index).ForDpi(owner_.Dpi());
 }
 
 int PictureWidth(const ui::TransparentBitmap& picture) {

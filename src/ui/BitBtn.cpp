@@ -1,23 +1,19 @@
 #include "ui/BitBtn.h"
 
-#include "ui/Application.h"
-
 namespace velmora::ui {
 
 namespace {
-constexpr int kGlyphSize = 16;
 constexpr int kSpacing = 4;  // between glyph and text, at 96 DPI
 }  // namespace
 
-BitBtn::BitBtn(Widget& parent, int id, Bounds bounds, std::string text, int glyphResource,
-               bool isDefault)
+BitBtn::BitBtn(Widget& parent, int id, Bounds bounds, std::string text,
+               std::vector<PictureSource> glyphs, bool isDefault)
     : Button(parent, id, bounds, std::move(text), BS_OWNERDRAW),
-      glyphResource_(glyphResource),
+      glyphs_(std::move(glyphs)),
       isDefault_(isDefault) {}
 
 bool BitBtn::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (!glyphs_)
-    glyphs_.Load(ApplicationInstance(), MAKEINTRESOURCEA(glyphResource_), kGlyphSize);
+  const TransparentBitmap& glyph = glyphs_.ForDpi(Dpi());
   HDC dc = item.hDC;
   RECT face = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -37,12 +33,12 @@ bool BitBtn::OnDrawItem(const DRAWITEMSTRUCT& item) {
   DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &measure,
             DT_SINGLELINE | DT_CALCRECT);
   const int spacing = Scale(kSpacing);
-  const int contentWidth = kGlyphSize + spacing + (measure.right - measure.left);
+  const int contentWidth = glyph.Width() + spacing + (measure.right - measure.left);
   const int shift = pressed ? 1 : 0;
   int x = face.left + (face.right - face.left - contentWidth) / 2 + shift;
-  const int glyphTop = face.top + (face.bottom - face.top - kGlyphSize) / 2 + shift;
-  glyphs_.Draw(dc, x, glyphTop, disabled ? 1 : 0);
-  x += kGlyphSize + spacing;
+  const int glyphTop = face.top + (face.bottom - face.top - glyph.Height()) / 2 + shift;
+  glyph.Draw(dc, x, glyphTop, disabled ? 1 : 0);
+  x += glyph.Width() + spacing;
 
   RECT textBox{x, face.top + shift, face.right, face.bottom + shift};
   SetBkMode(dc, TRANSPARENT);

@@ -1,7 +1,9 @@
 #pragma once
-// A push button with a 16 x 16 glyph beside its text. The glyph bitmap holds two images side by
-// side, the normal one and its grey twin for the disabled button; the colour of its bottom-left
-// pixel is drawn transparent.
+// A push button with a glyph beside its text, drawn for the window's DPI. Each glyph bitmap holds
+// two square images side by side, the normal one and its grey twin for the disabled button; the
+// colour of its bottom-left pixel is drawn transparent.
+#include <vector>
+
 #include "ui/StdControls.h"
 #include "ui/TransparentBitmap.h"
 
@@ -9,16 +11,15 @@ namespace velmora::ui {
 
 class BitBtn : public Button {
  public:
-  BitBtn(Widget& parent, int id, Bounds bounds, std::string text, int glyphResource,
+  BitBtn(Widget& parent, int id, Bounds bounds, std::string text, std::vector<PictureSource> glyphs,
          bool isDefault);
 
  protected:
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
-  int glyphResource_;
+  DpiBitmap glyphs_;
   bool isDefault_;
-  TransparentBitmap glyphs_;
 };
 
 }  // namespace velmora::ui

@@ -38,10 +38,10 @@ void Control::CreateWindowNow() {
   DWORD style = look.style | WS_CHILD | WS_VISIBLE;
   if (!enabled_)
     style |= WS_DISABLED;
+  const SIZE frame = FrameSize();
   hwnd_ = CreateWindowExA(
       look.exStyle, look.className, text_.c_str(), style, Scale(bounds_.left), Scale(bounds_.top),
-      Scale(bounds_.width), Scale(bounds_.height + ExtraCreationHeight()), parent_->Handle(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), ApplicationInstance(), nullptr);
+      frame.cx, frame.cy, parent_->Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), ApplicationInstance(), nullptr);
   if (!hwnd_)
     return;
   // Deferral is about the first window only: a recreated parent makes this one again too.
@@ -96,10 +96,14 @@ void Control::SaveTreeState() {
     child->SaveTreeState();
 }
 
+SIZE Control::FrameSize() const {
+  return SIZE{Scale(bounds_.width), Scale(bounds_.height + ExtraCreationHeight())};
+}
+
 void Control::MoveToScale() {
   if (hwnd_) {
-    MoveWindow(hwnd_, Scale(bounds_.left), Scale(bounds_.top), Scale(bounds_.width),
-               Scale(bounds_.height + ExtraCreationHeight()), TRUE);
+    const SIZE frame = FrameSize();
+    MoveWindow(hwnd_, Scale(bounds_.left), Scale(bounds_.top), frame.cx, frame.cy, TRUE);
   }
   MoveChildrenToScale();
 }

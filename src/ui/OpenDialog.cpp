@@ -42,9 +42,12 @@ bool OpenDialog::Execute(HWND owner) {
   if (!getOpenFileName)
     return false;
   const std::string filter = FilterForDialog(filter_);
+  // The last file is offered by its name only: a path in the name field would open the dialog
+  // in that file's folder instead of the initial one, and Enter would choose that very file.
   char file[MAX_PATH] = {};
-  if (fileName_.size() < std::size(file))
-    std::memcpy(file, fileName_.c_str(), fileName_.size());
+  const std::string lastName = FileNameOf(fileName_);
+  if (lastName.size() < std::size(file))
+    std::memcpy(file, lastName.c_str(), lastName.size());
 
   // A folder longer than any path can be makes the dialog crash (from about 940 characters).
   const std::string initialDir = initialDir_.size() < MAX_PATH ? initialDir_ : DirectoryOf(ExecutablePath());

@@ -1,6 +1,6 @@
 #pragma once
 // The system's open-file dialog as one object that keeps its initial folder and the file chosen
-// last, which it offers again the next time it opens.
+// last, whose name (without its folder) it offers again the next time it opens.
 #include <windows.h>
 #include <string>
 
@@ -14,6 +14,7 @@ class OpenDialog {
   // A folder of MAX_PATH characters or more is not handed to the dialog: it opens in the
   // program's folder instead.
   void SetInitialDir(const std::string& folder) { initialDir_ = folder; }
+  // The full path of the file chosen last.
   const std::string& FileName() const { return fileName_; }
 
   // Shows the dialog; true when the user chose a file (up to 259 characters).

@@ -263,6 +263,31 @@ int ListBox::Count() const {
   return HasWindow() ? static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)) : 0;
 }
 
+LRESULT ListBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SIZE)
+    KeepFrame();
+  return Control::OnMessage(message, wParam, lParam);
+}
+
+void ListBox::KeepFrame() {
+  // A list box of whole rows cuts itself down to them whenever its client area changes, and a
+  // scroll bar that comes or goes changes it: left alone the list only ever shrinks. So each
+  // time the scroll bars change, the list box fits its rows again from the layout's frame.
+  const auto style = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE));
+  if (style & (LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWVARIABLE))
+    return;
+  const DWORD bars = style & (WS_HSCROLL | WS_VSCROLL);
+  if (bars == fittedBars_)
+    return;
+  fittedBars_ = bars;
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  const SIZE frame = FrameSize();
+  if (window.right - window.left != frame.cx || window.bottom - window.top != frame.cy)
+    SetWindowPos(Handle(), nullptr, 0, 0, frame.cx, frame.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool ListBox::OnCommand(WORD code) {
   const Event* event = code == LBN_SELCHANGE ? &onClick : code == LBN_DBLCLK ? &onDblClick : nullptr;
   if (!event)

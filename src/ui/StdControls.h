@@ -134,6 +134,13 @@ class ListBox : public Control {
 
  protected:
   bool OnCommand(WORD code) override;
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void KeepFrame();
+
+  // The scroll bars the rows were last fitted with; none fitted yet.
+  DWORD fittedBars_ = ~DWORD{0};
 };
 
 }  // namespace velmora::ui

@@ -1,5 +1,9 @@
 #include "ui/TransparentBitmap.h"
 
+#include "ui/Application.h"
+#include "ui/Font.h"
+#include "ui/PictureSize.h"
+
 namespace velmora::ui {
 
 bool TransparentBitmap::Load(HINSTANCE instance, const char* name, int imageWidth) {
@@ -30,6 +34,21 @@ bool TransparentBitmap::Load(HINSTANCE instance, const char* name, int imageWidt
 void TransparentBitmap::Draw(HDC dc, int x, int y, int index) const {
   if (images_)
     ImageList_Draw(images_.Get(), index, dc, x, y, ILD_TRANSPARENT);
+}
+
+const TransparentBitmap& DpiBitmap::ForDpi(int dpi) const {
+  if (dpi == dpi_ || sources_.empty())
+    return bitmap_;
+  dpi_ = dpi;
+  std::vector<int> widths;
+  for (const PictureSource& source : sources_)
+    widths.push_back(source.width);
+  const PictureSource& source =
+      sources_[PickPictureWidth(widths, ScaleToDpi(sources_.front().width, dpi))];
+  // A size missing from the resources is shown by the picture for 96 DPI.
+  if (!bitmap_.Load(ApplicationInstance(), source.resource, source.width))
+    bitmap_.Load(ApplicationInstance(), sources_.front().resource, sources_.front().width);
+  return bitmap_;
 }
 
 }  // namespace velmora::ui

@@ -4,6 +4,8 @@
 // side by side (a glyph and its grey twin).
 #include <windows.h>
 
+#include <vector>
+
 #include "ui/Handles.h"
 
 namespace velmora::ui {
@@ -24,6 +26,26 @@ class TransparentBitmap {
   UniqueImageList images_;
   int width_ = 0;
   int height_ = 0;
+};
+
+// A bitmap resource of the program drawn for one size: `width` is the width of one image in it.
+struct PictureSource {
+  int width;
+  const char* resource;
+};
+
+// One picture drawn by hand for several sizes, the first source for 96 DPI. A DPI gets the
+// largest source not wider than the first one scaled to it, at its own size: a picture is never
+// stretched. Loaded on first use and again for another DPI.
+class DpiBitmap {
+ public:
+  explicit DpiBitmap(std::vector<PictureSource> sources) : sources_(std::move(sources)) {}
+  const TransparentBitmap& ForDpi(int dpi) const;
+
+ private:
+  std::vector<PictureSource> sources_;
+  mutable TransparentBitmap bitmap_;
+  mutable int dpi_ = 0;
 };
 
 }  // namespace velmora::ui

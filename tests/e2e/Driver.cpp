@@ -116,6 +116,11 @@ LPARAM KeyParam(UINT virtualKey, bool release, bool alt) {
   return static_cast<LPARAM>(value);
 }
 
+HWND FileNameField(HWND dialog) {
+  const HWND field = GetDlgItem(dialog, kFileNameComboId);
+  return field != nullptr ? field : GetDlgItem(dialog, kFileNameEditId);
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -363,11 +368,16 @@ void App::Click(int id) const {
   PostMessageA(Control(id), BM_CLICK, 0, 0);
 }
 
+RECT App::ListItemRect(int id, int index) const {
+  RECT item{};
+  SendWithTimeout(Control(id), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                  reinterpret_cast<LPARAM>(&item));
+  return item;
+}
+
 void App::ClickListItem(int id, int index) const {
   const HWND list = Control(id);
-  RECT item{};
-  SendWithTimeout(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
-                  reinterpret_cast<LPARAM>(&item));
+  const RECT item = ListItemRect(id, index);
   const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
   PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageA(list, WM_LBUTTONUP, 0, at);
@@ -505,11 +515,12 @@ bool App::Answer(HWND box, int buttonId) {
   return WaitUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); }, kBoxTimeoutMs);
 }
 
+std::string App::OfferedFileName(HWND dialog) {
+  return TextOf(FileNameField(dialog));
+}
+
 bool App::ChooseFile(HWND dialog, const std::string& name) {
-  HWND field = GetDlgItem(dialog, kFileNameComboId);
-  if (field == nullptr) {
-    field = GetDlgItem(dialog, kFileNameEditId);
-  }
+  const HWND field = FileNameField(dialog);
   if (field == nullptr) {
     return false;
   }

@@ -119,6 +119,8 @@ class App {
   // LB_GETCOUNT and LB_GETCURSEL of a list box.
   int ListCount(int id) const;
   int ListSelection(int id) const;
+  // LB_GETITEMRECT: an item's cell in the list box's client area.
+  RECT ListItemRect(int id, int index) const;
   // The control with the keyboard focus in the program's user-interface thread.
   HWND Focus() const;
   int FocusId() const;
@@ -153,6 +155,8 @@ class App {
   static std::string BoxText(HWND box);
   // Presses a box's button and waits for the box to go; false when it stays.
   static bool Answer(HWND box, int buttonId);
+  // What the open dialog's file-name field holds.
+  static std::string OfferedFileName(HWND dialog);
   // Types a name into the open dialog's file-name field and presses OK (or cancels).
   static bool ChooseFile(HWND dialog, const std::string& name);
   static bool CancelDialog(HWND dialog);

@@ -1,8 +1,10 @@
 // The icon the user picks in the list, from the target or from an icon file, is the one the
-// link carries.
+// link carries; the list keeps its rows whatever was loaded before.
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "Driver.h"
 #include "LinkFileReader.h"
@@ -77,6 +79,42 @@ TEST_F(IconChoice, IconLibraryChosenByBrowsingGivesTheLinkItsIconWithoutMovingTh
   const test::LinkFile bytes = test::ReadLinkFile(link.Path());
   EXPECT_EQ(bytes.iconLocation.value_or(""), library);
   EXPECT_EQ(bytes.iconIndex, 5);
+}
+
+// Entry 1 stands below entry 0 in the same column, the list shows whole rows only, and it
+// stays within its frame of 64 pixels at 96 DPI.
+::testing::AssertionResult ShowsWholeRowsInItsFrame(const App& run) {
+  const RECT first = run.ListItemRect(id::kImageListBox1, 0);
+  const RECT second = run.ListItemRect(id::kImageListBox1, 1);
+  RECT client{};
+  GetClientRect(run.Control(id::kImageListBox1), &client);
+  const RECT frame = run.ControlRect(id::kImageListBox1);
+  const int row = first.bottom - first.top;
+  if (second.left == first.left && second.top == first.bottom && row > 0 &&
+      client.bottom % row == 0 && frame.bottom - frame.top <= 64) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "entry 0 at " << first.left << "," << first.top << ", entry 1 at " << second.left
+         << "," << second.top << ", client " << client.bottom << " high, frame "
+         << frame.bottom - frame.top;
+}
+
+TEST_F(IconChoice, ListKeepsItsRowsAfterALibraryThatNeededTheScrollBar) {
+  sandbox_.WriteSettings(kNoOffer);
+  App run(sandbox_);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  // The library's icons need the horizontal scroll bar, the program's three do not.
+  const std::pair<const char*, int> files[] = {
+      {"Hundred.dll", 100}, {"Three.EXE", 3}, {"Hundred.dll", 100}, {"Three.EXE", 3}};
+  for (const auto& [fixture, count] : files) {
+    SCOPED_TRACE(fixture);
+    ASSERT_TRUE(run.Drop({testing::FixturePath(fixture)}));
+    ASSERT_TRUE(WaitUntil([&] { return run.ListCount(id::kImageListBox1) == count; }, 5000));
+    EXPECT_TRUE(ShowsWholeRowsInItsFrame(run));
+  }
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
 }
 
 }  // namespace

@@ -1,14 +1,18 @@
 // Start-up of the whole program: the command-line target, the keys of the bare window, a
-// hidden start and the layout's scaling.
+// hidden start, the layout's scaling with the pictures drawn for it, and the program's icon.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Driver.h"
+#include "ScreenPixels.h"
 #include "TestTexts.h"
 #include "app/ControlIds.h"
 #include "base/WideText.h"
+#include "resource.h"
+#include "ui/Handles.h"
 
 namespace velmora::e2e {
 namespace {
@@ -173,11 +177,68 @@ int TextWidth(const std::string& text, DWORD dpi, bool bold) {
   return size.cx;
 }
 
+// The resources of a copy of the program, read as data.
+class ProgramResources {
+ public:
+  explicit ProgramResources(const std::string& program)
+      : module_(LoadLibraryExA(program.c_str(), nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+  ~ProgramResources() {
+    if (module_ != nullptr) {
+      FreeLibrary(module_);
+    }
+  }
+  ProgramResources(const ProgramResources&) = delete;
+  ProgramResources& operator=(const ProgramResources&) = delete;
+
+  HMODULE Module() const { return module_; }
+  // Image `index` of a bitmap resource that holds images `width` pixels wide side by side.
+  testing::Pixels Picture(const char* name, int width, int index = 0) const {
+    const ui::UniqueBitmap bitmap(
+        static_cast<HBITMAP>(LoadImageA(module_, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return testing::Pixels::OfBitmap(bitmap.Get(), width, index);
+  }
+
+ private:
+  HMODULE module_;
+};
+
+// The picture shows at its own size in the control, once the control has been painted.
+::testing::AssertionResult ShowsPicture(const App& run, int id, const testing::Pixels& picture) {
+  if (picture.Width() == 0) {
+    return ::testing::AssertionFailure() << "no such picture";
+  }
+  if (WaitUntil([&] { return testing::Shows(testing::Pixels::OfWindow(run.Control(id)), picture); },
+                3000)) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << "not shown in control " << id;
+}
+
+// The pictures drawn for `size` pixels show in the buttons and the picker: the create button's
+// grey glyph (it is disabled), the close button's glyph, the open and current folders and the
+// fixed disk C:.
+void ExpectPictures(const App& run, const ProgramResources& resources, int size) {
+  const bool large = size == 24;
+  const auto glyph = [&](int at16, int at24, int index) {
+    return resources.Picture(MAKEINTRESOURCEA(large ? at24 : at16), size, index);
+  };
+  const auto row = [&](const std::string& name) {
+    return resources.Picture((large ? name + "_24" : name).c_str(), size);
+  };
+  EXPECT_TRUE(ShowsPicture(run, id::kBitBtn1, glyph(IDB_GLYPH_CREATE, IDB_GLYPH_CREATE_24, 1)));
+  EXPECT_TRUE(ShowsPicture(run, id::kBitBtn2, glyph(IDB_GLYPH_CLOSE, IDB_GLYPH_CLOSE_24, 0)));
+  EXPECT_TRUE(ShowsPicture(run, id::kDirectoryListBox1, row("OPENFOLDER")));
+  EXPECT_TRUE(ShowsPicture(run, id::kDirectoryListBox1, row("CURRENTFOLDER")));
+  EXPECT_TRUE(ShowsPicture(run, id::kDriveComboBox1, row("HARD")));
+}
+
 // Starts the program with the display at `dpi` dots per inch and checks the client area, the
-// place of Edit1 (16, 32, 201 x 20 at 96), the icon list's cells (20 high at 96) and that every
-// label shows its whole text. Each process reads the system's DPI from this value when it
-// starts; the value is put back afterwards, also when the test fails.
-void ExpectLayout(DWORD dpi, SIZE client, RECT edit1, int iconCell) {
+// place of Edit1 (16, 32, 201 x 20 at 96), the icon list's cells (20 high at 96), that every
+// label shows its whole text and that the pictures drawn for `pictureSize` pixels are shown.
+// Each process reads the system's DPI from this value when it starts; the value is put back
+// afterwards, also when the test fails.
+void ExpectLayout(DWORD dpi, SIZE client, RECT edit1, int iconCell, int pictureSize) {
   const PhysicalPixels physical;
   const RegistryValue logPixels(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", dpi);
   ASSERT_TRUE(logPixels.Set());
@@ -202,16 +263,48 @@ void ExpectLayout(DWORD dpi, SIZE client, RECT edit1, int iconCell) {
     EXPECT_GE(client.right, TextWidth(run.Text(label), dpi, label == id::kLabel2));
   }
   EXPECT_LE(run.ControlRect(id::kLabel4).right, run.ControlRect(id::kComboBox1).left);
+  const ProgramResources resources(sandbox.Executable());
+  ASSERT_NE(resources.Module(), nullptr);
+  ExpectPictures(run, resources, pictureSize);
   run.Click(id::kBitBtn2);
   EXPECT_TRUE(run.WaitForExit());
 }
 
 TEST(Layout, ClientAreaAt96Dpi) {
-  ExpectLayout(96, SIZE{513, 348}, RECT{16, 32, 16 + 201, 32 + 20}, 20);
+  ExpectLayout(96, SIZE{513, 348}, RECT{16, 32, 16 + 201, 32 + 20}, 20, 16);
 }
 
 TEST(Layout, ScalesWithTheDisplaysDotsPerInch) {
-  ExpectLayout(144, SIZE{770, 522}, RECT{24, 48, 24 + 302, 48 + 30}, 30);
+  ExpectLayout(144, SIZE{770, 522}, RECT{24, 48, 24 + 302, 48 + 30}, 30, 24);
+}
+
+// The program's icon, as the shell picks its images: every size from the small icon to the
+// largest view, each in 32-bit colour.
+TEST(ProgramIcon, HoldsEverySizeTheShellShowsInFullColour) {
+  Sandbox sandbox;
+  ASSERT_TRUE(sandbox.Ready());
+  const ProgramResources resources(sandbox.Executable());
+  ASSERT_NE(resources.Module(), nullptr);
+  const HRSRC found = FindResourceA(resources.Module(), MAKEINTRESOURCEA(IDI_MAINICON),
+                                    MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  ASSERT_NE(found, nullptr);
+  const auto* bytes =
+      static_cast<const BYTE*>(LockResource(LoadResource(resources.Module(), found)));
+  ASSERT_NE(bytes, nullptr);
+  const DWORD length = SizeofResource(resources.Module(), found);
+  // The group's header (reserved, type, count), then 14 bytes an image: width, height, colours,
+  // reserved, planes, bits per pixel, size, ID; a width of 0 stands for 256.
+  ASSERT_GE(length, 6u);
+  const int count = bytes[4] | bytes[5] << 8;
+  ASSERT_EQ(length, 6u + 14u * static_cast<DWORD>(count));
+  std::vector<int> sizes;
+  for (int i = 0; i < count; ++i) {
+    const BYTE* entry = bytes + 6 + 14 * i;
+    sizes.push_back(entry[0] == 0 ? 256 : entry[0]);
+    EXPECT_EQ(entry[0], entry[1]);
+    EXPECT_EQ(entry[6] | entry[7] << 8, 32) << sizes.back();
+  }
+  EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 }
 
 }  // namespace

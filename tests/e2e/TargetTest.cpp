@@ -109,26 +109,34 @@ TEST(Drop, NameTheCodePageCannotHoldIsRefusedWithAMessage) {
   EXPECT_TRUE(run.WaitForExit());
 }
 
-TEST(Browse, OpensAtTheRememberedFolderAndTakesTheChosenFileWhileCancelChangesNothing) {
-  Sandbox sandbox;
-  ASSERT_TRUE(sandbox.Ready());
-  const std::string remembered = sandbox / "Browse Here";
-  MakeFolder(remembered);
-  MakeFile(remembered + "\\only-here.txt");
-  MakeFolder(sandbox / "Elsewhere");
-  MakeFile(sandbox / "Elsewhere\\other.txt");
-  sandbox.WriteSettings("[Window]\r\nStart=0\r\nInitialDir=" + remembered + "\r\n");
+// A program whose settings remember a folder that holds one file.
+class Browse : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(sandbox_.Ready());
+    MakeFolder(remembered_);
+    MakeFile(remembered_ + "\\only-here.txt");
+    sandbox_.WriteSettings("[Window]\r\nStart=0\r\nInitialDir=" + remembered_ + "\r\n");
+  }
+
+  Sandbox sandbox_;
+  const std::string remembered_ = sandbox_ / "Browse Here";
+};
+
+TEST_F(Browse, OpensAtTheRememberedFolderAndTakesTheChosenFileWhileCancelChangesNothing) {
+  MakeFolder(sandbox_ / "Elsewhere");
+  MakeFile(sandbox_ / "Elsewhere\\other.txt");
   LaunchOptions options;
   // Not the remembered folder: a bare name must be found through the dialog's initial folder.
-  options.currentFolder = sandbox / "Elsewhere";
-  App run(sandbox, options);
+  options.currentFolder = sandbox_ / "Elsewhere";
+  App run(sandbox_, options);
   ASSERT_NE(run.WaitForWindow(), nullptr);
 
   run.Click(id::kButton1);
   HWND dialog = run.WaitForFileDialog();
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(App::ChooseFile(dialog, "only-here.txt"));
-  EXPECT_TRUE(HasTarget(run, remembered + "\\only-here.txt", "only-here"));
+  EXPECT_TRUE(HasTarget(run, remembered_ + "\\only-here.txt", "only-here"));
   EXPECT_TRUE(run.IsEnabled(id::kBitBtn1));
 
   run.SetText(id::kEdit2, "kept");
@@ -137,9 +145,44 @@ TEST(Browse, OpensAtTheRememberedFolderAndTakesTheChosenFileWhileCancelChangesNo
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(App::CancelDialog(dialog));
   EXPECT_TRUE(run.StaysOpen(300));
-  EXPECT_EQ(run.Text(id::kEdit1), remembered + "\\only-here.txt");
+  EXPECT_EQ(run.Text(id::kEdit1), remembered_ + "\\only-here.txt");
   EXPECT_EQ(run.Text(id::kEdit2), "kept");
-  EXPECT_EQ(sandbox.Setting("InitialDir"), remembered);
+  EXPECT_EQ(sandbox_.Setting("InitialDir"), remembered_);
+  run.Click(id::kBitBtn2);
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST_F(Browse, OffersTheLastFilesNameOnlyAndOpensInTheRememberedFolder) {
+  MakeFolder(sandbox_ / "Icons");
+  const std::string library = sandbox_ / "Icons\\Hundred.dll";
+  ASSERT_TRUE(CopyFileA(testing::FixturePath("Hundred.dll").c_str(), library.c_str(), FALSE));
+  App run(sandbox_);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+
+  run.Click(id::kButton2);
+  HWND dialog = run.WaitForFileDialog();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(App::ChooseFile(dialog, library));
+  ASSERT_TRUE(WaitUntil([&] { return run.Text(id::kEdit4) == library; }, 5000));
+
+  // The icon library is not offered as the target: its name is, in the remembered folder, where
+  // a bare name is found.
+  run.Click(id::kButton1);
+  dialog = run.WaitForFileDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(App::OfferedFileName(dialog), "Hundred.dll");
+  ASSERT_TRUE(App::ChooseFile(dialog, "only-here.txt"));
+  EXPECT_TRUE(HasTarget(run, remembered_ + "\\only-here.txt", "only-here"));
+
+  // Where the folder and the name agree, one OK takes the file offered.
+  run.Click(id::kButton2);
+  dialog = run.WaitForFileDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(App::OfferedFileName(dialog), "only-here.txt");
+  ASSERT_TRUE(App::Answer(dialog, IDOK));
+  EXPECT_TRUE(
+      WaitUntil([&] { return run.Text(id::kEdit4) == remembered_ + "\\only-here.txt"; }, 5000))
+      << run.Text(id::kEdit4);
   run.Click(id::kBitBtn2);
   EXPECT_TRUE(run.WaitForExit());
 }

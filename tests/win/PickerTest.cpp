@@ -57,14 +57,15 @@ class PickerForm : public ui::Form {
   TDirectoryListBox dirs;
 };
 
-// The drive list's rows are as high as the font's text, at least as high as its pictures (11).
-LRESULT DriveRowHeight(HWND combo) {
+// The drive list's rows are as high as the font's text, at least as high as its pictures (11
+// pixels high when drawn for 16, 16 when drawn for 24).
+LRESULT DriveRowHeight(HWND combo, LRESULT pictureHeight = 11) {
   const ui::WindowDcScope dc(combo);
   const ui::SelectScope font(dc.Dc(),
                              reinterpret_cast<HFONT>(SendMessageA(combo, WM_GETFONT, 0, 0)));
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc.Dc(), &metrics);
-  return std::max<LRESULT>(metrics.tmHeight, 11);
+  return std::max<LRESULT>(metrics.tmHeight, pictureHeight);
 }
 
 int Selection(HWND list) {
@@ -279,6 +280,21 @@ TEST_F(Picker, RowsFollowTheFontAndOnlyARealColourChangeReadsTheDrivesAgain) {
   EXPECT_EQ(SendMessageA(form_.dirs.Handle(), LB_GETITEMHEIGHT, 0, 0), 16);
   EXPECT_EQ(SendMessageA(form_.drives.Handle(), CB_GETITEMHEIGHT, 0, 0),
             DriveRowHeight(form_.drives.Handle()));
+}
+
+// At 144 DPI the lists draw the pictures made for 24 pixels (folders 22 high), and again those
+// for 16 (15 high) back at 96.
+TEST_F(Picker, RowsFollowThePicturesDrawnForTheDpi) {
+  for (const int dpi : {144, 96}) {
+    SCOPED_TRACE(dpi);
+    RECT suggested{0, 0, MulDiv(300, dpi, 96), MulDiv(250, dpi, 96)};
+    SendMessageA(form_.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    const bool large = dpi == 144;
+    EXPECT_EQ(SendMessageA(form_.dirs.Handle(), LB_GETITEMHEIGHT, 0, 0), large ? 23 : 16);
+    EXPECT_EQ(SendMessageA(form_.drives.Handle(), CB_GETITEMHEIGHT, 0, 0),
+              DriveRowHeight(form_.drives.Handle(), large ? 16 : 11));
+  }
 }
 
 TEST(PickerLink, ClearedWhenEitherListGoes) {

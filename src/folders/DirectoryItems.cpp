@@ -45,8 +45,7 @@ std::vector<DirectoryItem> TreeItems(std::string_view directory) {
 }  // namespace
 
 int CountBackslashes(std::string_view path) {
-  // One walk: FindBackslash walks from the start each time, which would make every row that is
-  // drawn cost the square of the path's length.
+  // One walk: FindBackslash walks from the start each time.
   const LeadBytes& lead = LeadBytes::Active();
   int count = 0;
   for (std::size_t pos = 0; pos < path.size(); pos += lead.CharLength(path, pos)) {
@@ -66,6 +65,7 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
 
 DirectoryItems::DirectoryItems(std::string directory, std::vector<SubfolderName> subfolders)
     : directory_(std::move(directory)),
+      closedIndent_(4 * CountBackslashes(directory_) + 6),
       tree_(TreeItems(directory_)),
       subfolders_(std::move(subfolders)) {}
 
@@ -85,7 +85,7 @@ FolderKind DirectoryItems::Kind(int index) const {
 
 int DirectoryItems::Indent(int index) const {
   if (Kind(index) == FolderKind::kClosed)
-    return 4 * CountBackslashes(directory_) + 6;
+    return closedIndent_;
   return 4 * index + 2;
 }
 

@@ -68,6 +68,7 @@ class DirectoryItems {
 
  private:
   std::string directory_;
+  int closedIndent_ = 6;  // worked out once, not for every row drawn
   std::vector<DirectoryItem> tree_;
   std::vector<SubfolderName> subfolders_;
 };

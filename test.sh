@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds all three presets and both release archives, checks the
-# archives, and runs every test (host unit tests, Windows tests and whole-program tests under
-# Wine) through one CTest run.
+# Installs what is missing, builds all presets and both release archives, checks the archives,
+# and runs every test (host unit tests, brief fuzz runs, Windows tests and whole-program tests
+# under Wine) through one CTest run.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 tools/install-deps.sh
 jobs=$(nproc)
-for preset in native win64 win32; do
+# fuzz: the libFuzzer targets of tests/fuzz, which the CTest run below runs briefly each.
+for preset in native fuzz win64 win32; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
 done

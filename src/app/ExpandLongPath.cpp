@@ -7,8 +7,8 @@
 #include <iterator>
 #include <string_view>
 
+#include "app/TargetRules.h"
 #include "base/KernelHandles.h"
-#include "base/PathRules.h"
 #include "base/WideText.h"
 
 namespace velmora {
@@ -52,44 +52,20 @@ std::string FullPathName(const std::string& path) {
   return wide.empty() ? path : wide;
 }
 
-bool HasWildcard(std::string_view component) {
-  return component.find_first_of("*?") != std::string_view::npos;
+// The stored name of the last component, as the system finds it.
+std::optional<std::string> StoredName(const std::string& path) {
+  WIN32_FIND_DATAA found;
+  const UniqueFind search(FindFirstFileA(path.c_str(), &found));
+  if (!search)
+    return std::nullopt;
+  const char* name = found.cFileName;
+  return std::string(name, std::find(name, name + std::size(found.cFileName), '\0'));
 }
 
 }  // namespace
 
 std::string ExpandLongPath(const std::string& path) {
-  const std::string full = FullPathName(path);
-  if (full.size() < 2 || full[1] != ':') {
-    return full;
-  }
-
-  std::string result = full.substr(0, 2);
-  std::size_t start = 3;  // the first character after the drive's backslash
-  while (start < full.size()) {
-    std::size_t end = FindBackslash(full, start);
-    if (end == std::string::npos) {
-      end = full.size();
-    }
-    // Each lookup takes its prefix from the absolute form, not from the rewritten result. A
-    // wildcard would match some other entry and a prefix beyond MAX_PATH can't be looked up:
-    // both count as not found.
-    const std::string prefix = full.substr(0, end);
-    WIN32_FIND_DATAA found;
-    const bool lookable =
-        prefix.size() < MAX_PATH && !HasWildcard(std::string_view(full).substr(start, end - start));
-    const UniqueFind search(lookable ? FindFirstFileA(prefix.c_str(), &found)
-                                     : INVALID_HANDLE_VALUE);
-    result += '\\';
-    if (!search) {
-      result.append(full, start, std::string::npos);
-      break;
-    }
-    const char* name = found.cFileName;
-    result.append(name, std::find(name, name + std::size(found.cFileName), '\0'));
-    start = end + 1;
-  }
-  return result;
+  return ExpandLongNames(path, {&FullPathName, &StoredName});
 }
 
 }  // namespace velmora

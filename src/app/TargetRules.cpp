@@ -1,5 +1,7 @@
 #include "app/TargetRules.h"
 
+#include <algorithm>
+
 #include "base/LeadBytes.h"
 #include "base/PathRules.h"
 
@@ -52,6 +54,34 @@ std::string ResolveAgainst(std::string_view folder, std::string_view path) {
     return root + std::string(path);
   }
   return Joined(folder, path);
+}
+
+std::string ExpandLongNames(const std::string& path, const LongNameLookup& lookup) {
+  // The byte limit of a path the system's ANSI lookup takes, its closing zero included.
+  constexpr std::size_t kLookupLimit = 260;
+  constexpr std::size_t npos = std::string::npos;
+  const std::string full = lookup.fullPath(path);
+  if (DrivePart(full).size() != 2 || full.size() < 3 || full[2] != '\\')
+    return full;
+
+  std::string result = full.substr(0, 2);
+  std::size_t start = 3;  // the first character after the drive's backslash
+  while (start < full.size()) {
+    const std::size_t end = std::min(FindBackslash(full, start), full.size());
+    // Each lookup takes its prefix from the absolute form, not from the rewritten result.
+    const std::string_view component = std::string_view(full).substr(start, end - start);
+    std::optional<std::string> name;
+    if (!component.empty() && end < kLookupLimit && component.find_first_of("*?") == npos)
+      name = lookup.storedName(full.substr(0, end));
+    result += '\\';
+    if (!name || name->empty() || FindBackslash(*name, 0) != npos) {
+      result.append(full, start, npos);
+      break;
+    }
+    result += *name;
+    start = end + 1;
+  }
+  return result;
 }
 
 std::string WithRootBackslash(std::string_view path) {

@@ -45,9 +45,13 @@ std::vector<DirectoryItem> TreeItems(std::string_view directory) {
 }  // namespace
 
 int CountBackslashes(std::string_view path) {
+  // One walk: FindBackslash walks from the start each time.
+  const LeadBytes& lead = LeadBytes::Active();
   int count = 0;
-  for (std::size_t pos = FindBackslash(path, 0); pos != npos; pos = FindBackslash(path, pos + 1))
-    ++count;
+  for (std::size_t pos = 0; pos < path.size(); pos += lead.CharLength(path, pos)) {
+    if (lead.CharLength(path, pos) == 1 && path[pos] == '\\')
+      ++count;
+  }
   return count;
 }
 
@@ -59,8 +63,9 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   return path;
 }
 
-DirectoryItems::DirectoryItems(std::string directory, std::vector<std::string> subfolders)
+DirectoryItems::DirectoryItems(std::string directory, std::vector<SubfolderName> subfolders)
     : directory_(std::move(directory)),
+      closedIndent_(4 * CountBackslashes(directory_) + 6),
       tree_(TreeItems(directory_)),
       subfolders_(std::move(subfolders)) {}
 
@@ -70,7 +75,7 @@ int DirectoryItems::Count() const {
 
 const std::string& DirectoryItems::Text(int index) const {
   const auto at = static_cast<std::size_t>(index);
-  return at < tree_.size() ? tree_[at].text : subfolders_.at(at - tree_.size());
+  return at < tree_.size() ? tree_[at].text : subfolders_.at(at - tree_.size()).text;
 }
 
 FolderKind DirectoryItems::Kind(int index) const {
@@ -80,12 +85,19 @@ FolderKind DirectoryItems::Kind(int index) const {
 
 int DirectoryItems::Indent(int index) const {
   if (Kind(index) == FolderKind::kClosed)
-    return 4 * CountBackslashes(directory_) + 6;
+    return closedIndent_;
   return 4 * index + 2;
 }
 
-std::string DirectoryItems::Path(int index) const {
+bool DirectoryItems::CanOpen(int index) const {
   if (index < 0 || index >= Count())
+    return false;
+  const auto at = static_cast<std::size_t>(index);
+  return at < tree_.size() || subfolders_[at - tree_.size()].inCodePage;
+}
+
+std::string DirectoryItems::Path(int index) const {
+  if (!CanOpen(index))
     return {};
   const std::string drive = DrivePart(directory_);
   if (index == 0)
@@ -110,42 +122,47 @@ std::string DirectoryItems::Path(int index) const {
   return drive + std::string(rest.substr(0, end));
 }
 
-void SortUniqueNames(std::vector<std::string>& names, NameComparison compare, SortKey key) {
+void SortSubfolderNames(std::vector<SubfolderName>& names, NameComparison compare, SortKey key) {
   // Positions in the listed order, sorted stably: of equal names the one listed first leads.
   std::vector<std::size_t> order(names.size());
-  for (std::size_t i = 0; i < order.size(); ++i)
-    order[i] = i;
-  const auto byCompare = [&](std::size_t a, std::size_t b) {
-    return compare(names[a], names[b]) < 0;
+  const auto listed = [&order] {
+    for (std::size_t i = 0; i < order.size(); ++i)
+      order[i] = i;
   };
+  const auto byCompare = [&](std::size_t a, std::size_t b) {
+    return compare(names[a].text, names[b].text) < 0;
+  };
+  listed();
   if (key) {
     std::vector<std::string> keys;
     keys.reserve(names.size());
-    for (const std::string& name : names)
-      keys.push_back(key(name));
+    for (const SubfolderName& name : names)
+      keys.push_back(key(name.text));
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    // The keys' order checked by `compare`: a wrong one leaves the order to `compare`, and a run
+    // of equal names goes back to the listed order.
+    for (std::size_t first = 0, next = 1; next <= order.size(); ++next) {
+      const int relation =
+          next < order.size() ? compare(names[order[next - 1]].text, names[order[next]].text) : -1;
+      if (relation > 0) {
+        listed();
+        std::stable_sort(order.begin(), order.end(), byCompare);
+        break;
+      }
+      if (relation < 0) {
+        std::sort(order.begin() + static_cast<std::ptrdiff_t>(first),
+                  order.begin() + static_cast<std::ptrdiff_t>(next));
+        first = next;
+      }
+    }
   } else {
     std::stable_sort(order.begin(), order.end(), byCompare);
   }
 
-  std::vector<std::size_t> kept;
-  kept.reserve(order.size());
-  for (std::size_t next : order) {
-    const int relation = kept.empty() ? -1 : compare(names[kept.back()], names[next]);
-    if (relation > 0 && key) {
-      // A key ordered two names otherwise than `compare` does.
-      SortUniqueNames(names, compare);
-      return;
-    }
-    if (relation != 0)
-      kept.push_back(next);
-    else if (next < kept.back())
-      kept.back() = next;
-  }
-  std::vector<std::string> sorted;
-  sorted.reserve(kept.size());
-  for (std::size_t at : kept)
+  std::vector<SubfolderName> sorted;
+  sorted.reserve(order.size());
+  for (std::size_t at : order)
     sorted.push_back(std::move(names[at]));
   names = std::move(sorted);
 }

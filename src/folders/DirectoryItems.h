@@ -23,6 +23,14 @@ struct DirectoryItem {
   FolderKind kind;
 };
 
+// A subfolder's name as the list shows it. A name the code page cannot hold exactly shows each
+// character it lacks as the code page's default character ("caf?"); the program's byte-string
+// calls cannot open that folder, so the list only says why.
+struct SubfolderName {
+  std::string text;
+  bool inCodePage = true;
+};
+
 // Backslashes that are characters of their own.
 int CountBackslashes(std::string_view path);
 // A folder and a name with one backslash between them, none added after a closing one.
@@ -42,7 +50,7 @@ class DirectoryItems {
   DirectoryItems() = default;
   // `directory` is absolute, as the system reports a current directory; `subfolders` are its
   // subfolders' names in the order the list shows them.
-  DirectoryItems(std::string directory, std::vector<std::string> subfolders);
+  DirectoryItems(std::string directory, std::vector<SubfolderName> subfolders);
 
   int Count() const;
   const std::string& Text(int index) const;
@@ -52,23 +60,28 @@ class DirectoryItems {
   // Pixels from the item's left edge to its picture: 4 per tree level plus 2; subfolders 4 per
   // backslash of the directory plus 6.
   int Indent(int index) const;
-  // The folder item `index` stands for; empty past the last item.
+  // Whether the item names its folder exactly, so that opening it opens that folder.
+  bool CanOpen(int index) const;
+  // The folder item `index` stands for; empty past the last item and for an item that cannot
+  // be opened.
   std::string Path(int index) const;
 
  private:
   std::string directory_;
+  int closedIndent_ = 6;  // worked out once, not for every row drawn
   std::vector<DirectoryItem> tree_;
-  std::vector<std::string> subfolders_;
+  std::vector<SubfolderName> subfolders_;
 };
 
-// Sorts folder names by `compare` (negative, zero or positive, like strcmp) and keeps, of
-// names that compare equal, only the one listed first.
+// Sorts subfolder names by their texts with `compare` (negative, zero or positive, like strcmp).
+// Names that compare equal keep their listed order and are all kept: they are different folders
+// (on a case-sensitive volume, or shown alike by the code page).
 using NameComparison = int (*)(const std::string& left, const std::string& right);
 // A name's sort key: keys in byte order are meant to order names as `compare` does. They save
 // most of the comparisons; one pass of `compare` over the neighbours then checks the order, and
 // when a key is wrong the names are sorted by `compare` alone.
 using SortKey = std::string (*)(const std::string& name);
-void SortUniqueNames(std::vector<std::string>& names, NameComparison compare,
-                     SortKey key = nullptr);
+void SortSubfolderNames(std::vector<SubfolderName>& names, NameComparison compare,
+                        SortKey key = nullptr);
 
 }  // namespace velmora

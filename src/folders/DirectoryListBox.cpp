@@ -1,10 +1,12 @@
 #include "folders/DirectoryListBox.h"
 
+#include "base/Error.h"
 #include "base/FileSystem.h"
 #include "folders/CodePageCase.h"
 #include "folders/DirectoryPath.h"
 #include "folders/DriveComboBox.h"
 #include "folders/DriveItems.h"
+#include "folders/FolderTexts.h"
 #include "folders/ListBoxFill.h"
 #include "folders/SubfolderNames.h"
 #include "ui/ItemDrawFrame.h"
@@ -88,8 +90,11 @@ void TDirectoryListBox::DriveChange(char letter) {
 
 void TDirectoryListBox::OpenSelected() {
   const int index = ItemIndex();
-  if (index >= 0)
-    SetDirectory(items_.Path(index));
+  if (index < 0)
+    return;
+  if (!items_.CanOpen(index))
+    throw Error(FormatText(text::kFolderNotInCodePage, items_.Text(index)));
+  SetDirectory(items_.Path(index));
 }
 
 void TDirectoryListBox::Rebuild() {

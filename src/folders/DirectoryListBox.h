@@ -29,7 +29,8 @@ class TDirectoryListBox : public ui::ListBox {
   // that drive.
   void DriveChange(char letter);
 
-  // Opens the selected item's folder.
+  // Opens the selected item's folder. A folder whose name the code page cannot hold is not
+  // opened: the error says so.
   void OpenSelected();
 
   ui::Event onChange;  // after every change of Directory

@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "base/KernelHandles.h"
-#include "folders/DirectoryItems.h"
+#include "base/WideText.h"
 
 namespace velmora {
 
@@ -13,13 +15,24 @@ namespace {
 constexpr DWORD kVolumeLabel = 0x8;
 constexpr DWORD kLeftOut = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | kVolumeLabel;
 
-bool IsListedFolder(const WIN32_FIND_DATAA& entry) {
+bool IsListedFolder(const WIN32_FIND_DATAW& entry) {
   if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
       (entry.dwFileAttributes & kLeftOut) != 0) {
     return false;
   }
-  const char* name = entry.cFileName;
-  return !(name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')));
+  const wchar_t* name = entry.cFileName;
+  return !(name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0')));
+}
+
+// The name as the byte-string calls take it, when they take it exactly: without look-alikes,
+// and converting back to the very same characters.
+SubfolderName InCodePage(std::wstring_view name) {
+  if (std::optional<std::string> exact = ToAnsi(name, true)) {
+    const std::optional<std::wstring> back = ToWide(*exact, true);
+    if (back && *back == name)
+      return {std::move(*exact), true};
+  }
+  return {ToAnsiMarked(name), false};
 }
 
 int CompareNames(const std::string& left, const std::string& right) {
@@ -42,17 +55,20 @@ std::string SortKeyOf(const std::string& name) {
 
 }  // namespace
 
-std::vector<std::string> ReadSubfolderNames(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA entry{};
-  UniqueFind search(FindFirstFileA(JoinPath(folder, "*.*").c_str(), &entry));
+std::vector<SubfolderName> ReadSubfolderNames(const std::string& folder) {
+  std::vector<SubfolderName> names;
+  const std::optional<std::wstring> pattern = ToWide(JoinPath(folder, "*.*"), true);
+  if (!pattern)
+    return names;
+  WIN32_FIND_DATAW entry{};
+  UniqueFind search(FindFirstFileW(pattern->c_str(), &entry));
   if (!search)
     return names;
   do {
     if (IsListedFolder(entry))
-      names.emplace_back(entry.cFileName);
-  } while (FindNextFileA(search.Get(), &entry));
-  SortUniqueNames(names, &CompareNames, &SortKeyOf);
+      names.push_back(InCodePage(entry.cFileName));
+  } while (FindNextFileW(search.Get(), &entry));
+  SortSubfolderNames(names, &CompareNames, &SortKeyOf);
   return names;
 }
 

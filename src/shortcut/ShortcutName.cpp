@@ -44,8 +44,10 @@ bool IsDeviceName(std::string_view stem) {
 
 NameProblem FindNameProblem(std::string_view name, bool addSuffix) {
   const LeadBytes& lead = LeadBytes::Active();
+  // A lead byte that stands alone ends the name cut short: it would take the next byte written
+  // after it, the dot of ".lnk" or the ending's first byte, as its second.
   for (std::size_t pos = 0; pos < name.size(); pos += lead.CharLength(name, pos)) {
-    if (lead.CharLength(name, pos) == 1 && IsForbidden(name[pos]))
+    if (lead.CharLength(name, pos) == 1 && (IsForbidden(name[pos]) || lead.IsLead(name[pos])))
       return NameProblem::kForbiddenCharacter;
   }
 

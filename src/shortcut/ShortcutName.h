@@ -8,7 +8,8 @@ namespace velmora {
 
 enum class NameProblem {
   kNone,
-  kForbiddenCharacter,  // \ / : * ? " < > | or a control character: a path, a stream, a pattern
+  kForbiddenCharacter,  // \ / : * ? " < > | or a control character: a path, a stream, a pattern;
+                        // or a lead byte without its second byte
   kEmpty,               // the file would be named ".lnk"
   kEndsInDotOrBlank,    // the system drops a closing dot or blank, so the name would change
   kDeviceName,          // CON, PRN, AUX, NUL, COM1-9, LPT1-9: the save would go to the device

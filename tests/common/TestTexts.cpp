@@ -45,5 +45,7 @@ const char kParametersNotInCodePageReport[] =
     "別の文字に変わってしまうため、使えません.";
 const char kIoFileNotFound[] = "ﾌｧｲﾙが見つかりません";
 const char kIoInvalidName[] = "不正なﾌｧｲﾙ名です";
+const char kHangulFolderMessage[] =
+    "フォルダ「??」の名前には、この環境の文字コードで表せない文字があるため、開けません";
 
 }  // namespace velmora::test_text

@@ -44,5 +44,7 @@ extern const char kParametersNotInCodePageReport[];
 // The input/output errors of a folder that does not exist: system codes 2 and 3.
 extern const char kIoFileNotFound[];
 extern const char kIoInvalidName[];
+// The error on opening the folder 한글, which the code page shows as "??".
+extern const char kHangulFolderMessage[];
 
 }  // namespace velmora::test_text

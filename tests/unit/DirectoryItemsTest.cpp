@@ -9,6 +9,7 @@ namespace {
 
 using velmora::DirectoryItems;
 using velmora::FolderKind;
+using velmora::SubfolderName;
 
 constexpr FolderKind kOpen = FolderKind::kOpen;
 constexpr FolderKind kCurrent = FolderKind::kCurrent;
@@ -26,7 +27,7 @@ struct Row {
 
 struct Case {
   std::string directory;
-  std::vector<std::string> subfolders;
+  std::vector<SubfolderName> subfolders;
   std::vector<Row> rows;
   int openFolderIndex;
 };
@@ -34,20 +35,20 @@ struct Case {
 TEST(DirectoryItems, TreeFromTheRootThenSubfoldersWithIndentsAndPaths) {
   const Case cases[] = {
       {"C:\\",
-       {"Program Files", "Windows"},
+       {{"Program Files"}, {"Windows"}},
        {{"C:\\", kCurrent, 2, "C:\\"},
         {"Program Files", kClosed, 10, "C:\\Program Files"},
         {"Windows", kClosed, 10, "C:\\Windows"}},
        0},
       {"C:\\Windows\\System",
-       {"Color"},
+       {{"Color"}},
        {{"C:\\", kOpen, 2, "C:\\"},
         {"Windows", kOpen, 6, "C:\\Windows"},
         {"System", kCurrent, 10, "C:\\Windows\\System"},
         {"Color", kClosed, 14, "C:\\Windows\\System\\Color"}},
        2},
       {"\\\\server\\share\\docs",
-       {"old"},
+       {{"old"}},
        {{"\\\\server\\share\\", kOpen, 2, "\\\\server\\share\\"},
         {"docs", kCurrent, 6, "\\\\server\\share\\docs"},
         {"old", kClosed, 22, "\\\\server\\share\\docs\\old"}},
@@ -60,13 +61,13 @@ TEST(DirectoryItems, TreeFromTheRootThenSubfoldersWithIndentsAndPaths) {
        2},
       // A network root: the root is the only tree item, open yet the one selected.
       {"\\\\server\\share\\",
-       {"docs"},
+       {{"docs"}},
        {{"\\\\server\\share\\", kOpen, 2, "\\\\server\\share\\"},
         {"docs", kClosed, 22, "\\\\server\\share\\docs"}},
        0},
       // The trail byte of ソ neither splits a name nor counts as a backslash.
       {"C:\\" + kSo + "\\a" + kSo,
-       {kSo + "x"},
+       {{kSo + "x"}},
        {{"C:\\", kOpen, 2, "C:\\"},
         {kSo, kOpen, 6, "C:\\" + kSo},
         {"a" + kSo, kCurrent, 10, "C:\\" + kSo + "\\a" + kSo},
@@ -106,6 +107,27 @@ TEST(DirectoryItems, DrivePartsAndLetters) {
   EXPECT_EQ(DriveLetterOf(""), '\0');
 }
 
+// A folder the code page cannot name is listed as the code page shows it, and opens nothing:
+// neither the folder its marked text would match ("caf?" as a pattern) nor one of the same
+// text ("cafe" for "café").
+TEST(DirectoryItems, AFolderTheCodePageCannotNameIsListedButOpensNothing) {
+  const DirectoryItems items("C:\\Pick", {{"caf?", false}, {"cafe"}, {"?", false}, {"?", false}});
+  ASSERT_EQ(items.Count(), 6);
+  const int first = items.OpenFolderIndex() + 1;
+  const bool canOpen[] = {false, true, false, false};
+  const char* paths[] = {"", "C:\\Pick\\cafe", "", ""};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(items.Kind(first + i), kClosed);
+    EXPECT_EQ(items.CanOpen(first + i), canOpen[i]);
+    EXPECT_EQ(items.Path(first + i), paths[i]);
+  }
+  EXPECT_EQ(items.Text(first), "caf?");
+  EXPECT_TRUE(items.CanOpen(0));
+  EXPECT_FALSE(items.CanOpen(items.Count()));
+  EXPECT_FALSE(items.CanOpen(-1));
+}
+
 std::string Lower(std::string text) {
   for (char& c : text)
     c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -126,15 +148,28 @@ std::string MisleadingKey(const std::string& name) {
   return name;
 }
 
-TEST(DirectoryItems, SubfolderNamesSortedWithTheFirstListedOfEqualNamesKept) {
+std::vector<std::string> Texts(const std::vector<SubfolderName>& names) {
+  std::vector<std::string> texts;
+  for (const SubfolderName& name : names)
+    texts.push_back(name.text);
+  return texts;
+}
+
+// Names that compare equal are different folders: all stay, in the order they were listed.
+TEST(DirectoryItems, SubfolderNamesSortedWithEqualNamesAllKeptInListedOrder) {
   for (const velmora::SortKey key :
        {velmora::SortKey(nullptr), &LowerKey, &CapitalsFirstKey, &MisleadingKey}) {
-    std::vector<std::string> names = {"beta", "alpha", "ALPHA", "Gamma", "Alpha", "Beta2", "BETA"};
-    velmora::SortUniqueNames(names, &CompareIgnoringCase, key);
-    EXPECT_EQ(names, (std::vector<std::string>{"alpha", "beta", "Beta2", "Gamma"}));
+    std::vector<SubfolderName> names = {{"beta"},  {"alpha"}, {"ALPHA"}, {"Gamma"},   {"?", false},
+                                        {"Alpha"}, {"Beta2"}, {"BETA"},  {"?", false}};
+    velmora::SortSubfolderNames(names, &CompareIgnoringCase, key);
+    EXPECT_EQ(Texts(names), (std::vector<std::string>{"?", "?", "alpha", "ALPHA", "Alpha", "beta",
+                                                      "BETA", "Beta2", "Gamma"}));
+    EXPECT_FALSE(names[0].inCodePage);
+    EXPECT_FALSE(names[1].inCodePage);
+    EXPECT_TRUE(names[2].inCodePage);
 
-    std::vector<std::string> none;
-    velmora::SortUniqueNames(none, &CompareIgnoringCase, key);
+    std::vector<SubfolderName> none;
+    velmora::SortSubfolderNames(none, &CompareIgnoringCase, key);
     EXPECT_TRUE(none.empty());
   }
 }

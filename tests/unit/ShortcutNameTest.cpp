@@ -28,6 +28,8 @@ TEST(ShortcutName, EachNameIsJudgedAsTheFileItBecomes) {
       {so + po, NameProblem::kNone, NameProblem::kNone},
       {"..\\escaped", NameProblem::kForbiddenCharacter, NameProblem::kForbiddenCharacter},
       {so + "\\" + po + "|", NameProblem::kForbiddenCharacter, NameProblem::kForbiddenCharacter},
+      // A lead byte without its second byte is no character: it would take the dot of ".lnk".
+      {"memo\x83", NameProblem::kForbiddenCharacter, NameProblem::kForbiddenCharacter},
       // With the ending the file is "へのショートカット.lnk", a name of its own.
       {"", NameProblem::kEmpty, NameProblem::kNone},
       {".", NameProblem::kEndsInDotOrBlank, NameProblem::kNone},

@@ -3,14 +3,17 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "PickerView.h"
 #include "TestFiles.h"
+#include "TestTexts.h"
 #include "base/Error.h"
 #include "base/Texts.h"
+#include "base/WideText.h"
 #include "folders/DirectoryListBox.h"
 #include "folders/DriveComboBox.h"
 #include "ui/ErrorReport.h"
@@ -169,6 +172,40 @@ TEST_F(Picker, AFolderThatCannotBeEnteredRaisesTheIoErrorAndChangesNothing) {
     EXPECT_EQ(Selection(list), 1);
     EXPECT_EQ(form_.drives.ItemIndex(), drive);
   }
+}
+
+// Names the code page cannot hold (Wine's file system takes any): each folder its own item, shown
+// as the code page shows it, and opening one says why instead of opening nothing or a look-alike.
+TEST_F(Picker, FoldersTheCodePageCannotNameAreListedApartAndReportedWhenOpened) {
+  const std::string names = pick_ + "\\names";
+  MakeFolder(names);
+  // é, 한글, two single Hangul, and ¥, whose look-alike is the backslash byte.
+  for (const wchar_t* name :
+       {L"caf\u00e9", L"cafe", L"\uD55C\uAE00", L"\uAC00", L"\uB098", L"a\u00A5b"}) {
+    ASSERT_TRUE(CreateDirectoryW((*ToWide(names) + L"\\" + name).c_str(), nullptr));
+  }
+  form_.dirs.SetDirectory(names);
+  std::vector<std::string> items = Items();
+  const std::size_t tree = FolderTree(names).size();
+  ASSERT_EQ(items.size(), tree + 6);
+  std::sort(items.begin() + static_cast<std::ptrdiff_t>(tree), items.end());
+  EXPECT_EQ(
+      std::vector<std::string>(items.begin() + static_cast<std::ptrdiff_t>(tree), items.end()),
+      (std::vector<std::string>{"?", "?", "??", "a?b", "caf?", "cafe"}));
+
+  HWND list = form_.dirs.Handle();
+  DoubleClick(list, IndexOf(Items(), "??"));
+  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(IndexOf(Items(), "a?b")), 0);
+  SendMessageA(list, WM_CHAR, VK_RETURN, 0);
+  ASSERT_EQ(g_reports.size(), 2u);
+  EXPECT_EQ(g_reports[0], test_text::kHangulFolderMessage);
+  EXPECT_NE(g_reports[1].find("a?b"), std::string::npos) << g_reports[1];
+  EXPECT_EQ(form_.dirs.Directory(), names);
+  EXPECT_EQ(CurrentFolder(), names);
+
+  DoubleClick(list, IndexOf(Items(), "cafe"));
+  EXPECT_EQ(form_.dirs.Directory(), names + "\\cafe");
+  EXPECT_EQ(g_reports.size(), 2u);
 }
 
 TEST_F(Picker, DriveListHoldsEachDriveAndMovesWithTheDirectoryListBothWays) {

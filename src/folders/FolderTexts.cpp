@@ -1,0 +1,9 @@
+// Compiled with the execution character set CP932. Keep standard headers out of this file.
+#include "folders/FolderTexts.h"
+
+namespace velmora::text {
+
+const char kFolderNotInCodePage[] =
+    "フォルダ「%s」の名前には、この環境の文字コードで表せない文字があるため、開けません";
+
+}  // namespace velmora::text

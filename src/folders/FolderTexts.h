@@ -1,0 +1,10 @@
+#pragma once
+// Texts of the custom-folder picker, in the system code page (932). Defined in FolderTexts.cpp,
+// compiled with that execution character set.
+
+namespace velmora::text {
+
+// %s is the folder's name as the list shows it, "?" for each character the code page lacks.
+extern const char kFolderNotInCodePage[];
+
+}  // namespace velmora::text

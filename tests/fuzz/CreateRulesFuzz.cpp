@@ -1,0 +1,43 @@
+// The create command's mappings: every destination and window state index answered or refused
+// as a whole, the folder the question names is the folder written to, and the parameters are
+// stored as given or in quotes.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "FuzzChecks.h"
+#include "folders/DestinationFolder.h"
+#include "folders/Destinations.h"
+#include "shortcut/CreateRules.h"
+
+using namespace velmora;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::Fields fields(data, size);
+  const auto index = static_cast<int>(static_cast<std::uint32_t>(fields.Number()));
+  const std::string_view target = fields.Next();
+  const std::string_view picker = fields.Next();
+  const std::string_view parameters = fields.Next();
+
+  const bool destination = index >= 0 && index < destination::kCount;
+  const std::optional<std::string> label = DestinationLabel(index, target, picker);
+  VELMORA_FUZZ_CHECK(label.has_value() == destination);
+  VELMORA_FUZZ_CHECK(FolderNumberFor(index).has_value() == destination);
+  VELMORA_FUZZ_CHECK(ShowCommandFor(index).has_value() == (index >= 0 && index < 3));
+  const std::string folder = PickerDestinationFolder(index, target, picker);
+  if (destination::IsPickerFolder(index))
+    VELMORA_FUZZ_CHECK(folder == *label);
+  else
+    VELMORA_FUZZ_CHECK(folder.empty());
+
+  const std::string arguments = LinkArguments(target, parameters);
+  VELMORA_FUZZ_CHECK(arguments == parameters ||
+                     (!parameters.empty() && arguments == "\"" + std::string(parameters) + "\""));
+
+  const std::string question = ConfirmationText(parameters, picker);
+  VELMORA_FUZZ_CHECK(question.rfind("\"" + std::string(parameters) + "\"", 0) == 0);
+  VELMORA_FUZZ_CHECK(question.find(picker, parameters.size() + 2) != std::string::npos);
+  return 0;
+}

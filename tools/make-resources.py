@@ -149,6 +149,7 @@ DISABLED_CLOSE = {"K": "D", "M": "S", "Y": "W", "G": "D", "L": "W"}
 # Corners fall on whole pixels and lines are at least one pixel wide, so that the small sizes
 # stay crisp; slanted and curved edges are smoothed.
 ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+PNG_FROM = 48
 INK = (0x00, 0x00, 0x00)
 PAPER = (0xFF, 0xFF, 0xFF)
 FOLD = (0xC0, 0xC0, 0xC0)
@@ -673,11 +674,14 @@ def png_image(size, rows):
 
 
 def icon():
-    """The icon file: one 32-bit image for each size, smallest first; 256 pixels as PNG."""
+    """The icon file: one 32-bit image for each size, smallest first.
+
+    From 48 pixels up the images are PNG, which keeps the program small: the system reads them
+    only for displays of 144 DPI and more, where the large icon is 48 pixels."""
     images = []
     for size in ICON_SIZES:
         rows = render(size)
-        images.append((size, png_image(size, rows) if size >= 256 else bgra_image(size, rows)))
+        images.append((size, png_image(size, rows) if size >= PNG_FROM else bgra_image(size, rows)))
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = len(directory) + 16 * len(images)
     entries = b""

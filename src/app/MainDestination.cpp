@@ -1,6 +1,6 @@
 // The destination choice and the custom-folder picker.
 #include "app/Main.h"
-#include "app/SettingsFile.h"
+#include "base/FileSystem.h"
 #include "base/PathRules.h"
 #include "folders/Destinations.h"
 

@@ -5,13 +5,43 @@
 #include "base/PathRules.h"
 #include "base/Texts.h"
 #include "base/WideText.h"
+#include "folders/DestinationFolder.h"
 #include "shortcut/CreateRules.h"
-#include "shortcut/MakeShortcut.h"
 #include "shortcut/ShortcutName.h"
 #include "shortcut/ShortcutTexts.h"
+#include "shortcut/ShortcutWriter.h"
 #include "ui/ConfirmBox.h"
 
 namespace velmora {
+
+namespace {
+// The writer's request for MakeShortcut's arguments, with the four values the writer takes from
+// the window read now: destination, picker directory, icon file and icon index.
+ShortcutRequest WindowShortcutRequest(const TForm1& form, const std::string& targetPath,
+                                      const std::string& shortcutName, const std::string& arguments,
+                                      int folderNumber, int showCommand, bool addSuffix) {
+  ShortcutRequest request;
+  request.targetPath = targetPath;
+  request.shortcutName = shortcutName;
+  request.arguments = arguments;
+  request.folderNumber = folderNumber;
+  request.showCommand = showCommand;
+  request.addSuffix = addSuffix;
+  request.destinationIndex = form.RadioGroup1.ItemIndex();
+  request.pickerDirectory = PickerDestinationFolder(request.destinationIndex, form.Edit1.Text(),
+                                                    form.DirectoryListBox1.Directory());
+  request.iconFile = form.Edit4.Text();
+  request.iconIndex = form.ImageListBox1.ItemIndex();
+  return request;
+}
+}  // namespace
+
+void TForm1::MakeShortcut(const std::string& targetPath, const std::string& shortcutName,
+                          const std::string& arguments, int folderNumber, int showCommand,
+                          bool addSuffix) {
+  WriteShortcut(WindowShortcutRequest(*this, targetPath, shortcutName, arguments, folderNumber,
+                                      showCommand, addSuffix));
+}
 
 void TForm1::BitBtn1Click() {
   const std::string target = Edit1.Text();

@@ -26,6 +26,7 @@
 #include "base/ComApartment.h"
 #include "base/KernelHandles.h"
 #include "base/Texts.h"
+#include "folders/FolderTexts.h"
 #include "ui/Handles.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include "base/Error.h"
 #include "base/Texts.h"
 #include "folders/DirectoryPath.h"
+#include "folders/FolderTexts.h"
 #include "resource.h"
 #include "ui/Application.h"
 #include "ui/ErrorReport.h"

@@ -45,9 +45,6 @@ class TForm1 : public ui::Form {
   // The icon browse's choice: preview, list and Edit4 take the file.
   void IconFileChosen(const std::string& path);
   void EnableCustomFolder(bool enable);
-  void MakeShortcut(const std::string& targetPath, const std::string& shortcutName,
-                    const std::string& arguments, int folderNumber, int showCommand,
-                    bool addSuffix);
   // Closes the window as its close box does, once the running handler has returned.
   void Close();
 

@@ -2,7 +2,7 @@
 #include "app/Main.h"
 #include "base/FileSystem.h"
 #include "base/PathRules.h"
-#include "folders/Destinations.h"
+#include "folders/Destination.h"
 
 namespace velmora {
 

@@ -2,8 +2,9 @@
 #include <shlobj.h>
 
 #include "app/Main.h"
-#include "app/SettingsFile.h"
+#include "base/FileSystem.h"
 #include "base/Texts.h"
+#include "shortcut/ShortcutWriter.h"
 #include "ui/ConfirmBox.h"
 #include "ui/ErrorReport.h"
 
@@ -16,10 +17,15 @@ void TForm1::OfferSendToEntry() {
   // A link that cannot be written is reported here, once, and the start goes on: the offer is
   // marked done and the saved choices are restored, so that closing cannot overwrite them with
   // the window's initial values. Show command 0: the shell starts the program hidden; the window
-  // shows itself anyway.
-  ui::RunGuarded([this] {
-    MakeShortcut(ExecutablePath(), text::kSendToName, "", CSIDL_SENDTO, SW_HIDE, false);
-  });
+  // shows itself anyway. No icon file is chosen yet and the icon list, which has no window yet,
+  // counts as on its first icon: the link takes icon 0 of no file.
+  ShortcutRequest request;
+  request.targetPath = ExecutablePath();
+  request.shortcutName = text::kSendToName;
+  request.destination.specialFolder = CSIDL_SENDTO;
+  request.showCommand = SW_HIDE;
+  request.iconIndex = 0;
+  ui::RunGuarded([&] { WriteShortcut(request); });
 }
 
 }  // namespace velmora

@@ -21,8 +21,6 @@ const char kLabel3[] = "パラメータ";
 const char kLabel4[] = "実行時の大きさ";
 const char kButton1[] = "参照";
 const char kRadioGroup1[] = "ショートカット作成先";
-const char* const kDestinations[6] = {"デスクトップ",  "スタートメニュー", "スタートアップ",
-                                      "送る (SendTo)", "同じディレクトリ", "任意のディレクトリ"};
 const char kCheckBox1[] = "「～へのショートカット」 を付けない";
 const char* const kWindowStates[3] = {"通常のウィンドウ", "最小化", "最大化"};
 const char kGroupBox1[] = "アイコン指定";

@@ -22,7 +22,6 @@ extern const char kLabel3[];
 extern const char kLabel4[];
 extern const char kButton1[];
 extern const char kRadioGroup1[];
-extern const char* const kDestinations[6];
 extern const char kCheckBox1[];
 extern const char* const kWindowStates[3];
 extern const char kGroupBox1[];

@@ -17,7 +17,6 @@
 #include "base/PathRules.h"
 #include "base/Texts.h"
 #include "base/WideText.h"
-#include "folders/Destinations.h"
 #include "shortcut/LinkNaming.h"
 #include "shortcut/ShortcutTexts.h"
 #include "ui/ErrorReport.h"
@@ -266,10 +265,11 @@ void WriteShortcut(const ShortcutRequest& request) {
 }
 
 std::string ShortcutFileName(const ShortcutRequest& request) {
-  // The picker destinations never use the special folder, so its lookup must not stop them.
-  const std::string folder = destination::IsPickerFolder(request.destinationIndex)
-                                 ? request.pickerDirectory
-                                 : SpecialFolderPath(request.folderNumber);
+  // A folder of the user's choosing never needs the special folder, so no lookup can stop it.
+  const Destination& destination = request.destination;
+  const std::string folder = destination.specialFolder
+                                 ? SpecialFolderPath(*destination.specialFolder)
+                                 : destination.folder;
   return LinkFileName(folder, request.shortcutName, request.addSuffix);
 }
 

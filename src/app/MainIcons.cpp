@@ -1,5 +1,7 @@
 // The icon choice of the main window: the preview, the list of a file's icons, the icon browse.
 #include "app/Main.h"
+#include "icons/CheckedIconFile.h"
+#include "icons/FileIcon.h"
 #include "icons/IconChoice.h"
 
 namespace velmora {
@@ -48,7 +50,7 @@ void TForm1::ImageListBox1Click() {
   // Without a selection there is no icon to show: the preview keeps the one it has.
   if (index < 0)
     return;
-  Image1.SetIcon(ChosenIcon(IconFile(), index));
+  Image1.SetIcon(StoredIcon(CheckedIconFile(IconFile()), index));
 }
 
 void TForm1::ImageListBox1KeyDown(WORD key, ui::ShiftState) {

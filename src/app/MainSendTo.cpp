@@ -19,13 +19,16 @@ void TForm1::OfferSendToEntry() {
   // the window's initial values. Show command 0: the shell starts the program hidden; the window
   // shows itself anyway. No icon file is chosen yet and the icon list, which has no window yet,
   // counts as on its first icon: the link takes icon 0 of no file.
-  ShortcutRequest request;
-  request.targetPath = ExecutablePath();
-  request.shortcutName = text::kSendToName;
-  request.destination.specialFolder = CSIDL_SENDTO;
-  request.showCommand = SW_HIDE;
-  request.iconIndex = 0;
-  ui::RunGuarded([&] { WriteShortcut(request); });
+  ui::RunGuarded([] {
+    WriteShortcut({.targetPath = ExecutablePath(),
+                   .shortcutName = text::kSendToName,
+                   .arguments = {},
+                   .destination = {.label = {}, .specialFolder = CSIDL_SENDTO},
+                   .showCommand = SW_HIDE,
+                   .addSuffix = false,
+                   .iconFile = {},
+                   .iconIndex = 0});
+  });
 }
 
 }  // namespace velmora

@@ -19,13 +19,12 @@ inline constexpr int kCount = 6;
 }  // namespace destination
 
 struct Destination {
-  // What the question names: the item's caption, or the folder.
+  // What the question names: a special folder's caption, or the very folder that receives the
+  // shortcut.
   std::string label;
   // The shell's special folder (CSIDL) that receives the shortcut, its path looked up when the
-  // shortcut is written; none for a folder of the user's choosing.
+  // shortcut is written; none when the label is the folder.
   std::optional<int> specialFolder;
-  // The folder that receives the shortcut when there is no special folder.
-  std::string folder;
 };
 
 // The destination of item `index`. 0 to 3: the desktop, Start menu programs, startup and Send To

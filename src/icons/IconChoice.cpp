@@ -21,10 +21,6 @@ ui::UniqueIcon PreviewIcon(const std::string& path) {
                                                                   : ShellIcon(file);
 }
 
-ui::UniqueIcon ChosenIcon(const std::string& path, int index) {
-  return StoredIcon(CheckedIconFile(path), index);
-}
-
 FileIcons FillIconImages(ui::ImageList& images, const std::string& path, int cellSize) {
   images.Clear();
   // The file stays checked and unchanged until the images are made.

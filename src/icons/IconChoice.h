@@ -1,6 +1,7 @@
 #pragma once
-// What the window's icon choice shows of a file: its preview, one of its icons, and the images of
-// all its icons. Each goes through the icon-file check (CheckedIconFile.h) first.
+// What the window's icon choice shows of a file: its preview and the images of all its icons.
+// Each goes through the icon-file check (CheckedIconFile.h) first; one icon of a checked file
+// comes from FileIcon.h.
 #include <string>
 
 #include "ui/Handles.h"
@@ -10,10 +11,6 @@ namespace velmora {
 
 // The preview of a file: a program's first stored icon, the shell's icon for any other file.
 ui::UniqueIcon PreviewIcon(const std::string& path);
-
-// Icon `index` stored in the file; none when there is no such icon or the check keeps the system
-// from reading it.
-ui::UniqueIcon ChosenIcon(const std::string& path, int index);
 
 // What a file gave the image list.
 enum class FileIcons {

@@ -267,9 +267,8 @@ void WriteShortcut(const ShortcutRequest& request) {
 std::string ShortcutFileName(const ShortcutRequest& request) {
   // A folder of the user's choosing never needs the special folder, so no lookup can stop it.
   const Destination& destination = request.destination;
-  const std::string folder = destination.specialFolder
-                                 ? SpecialFolderPath(*destination.specialFolder)
-                                 : destination.folder;
+  const std::string folder =
+      destination.specialFolder ? SpecialFolderPath(*destination.specialFolder) : destination.label;
   return LinkFileName(folder, request.shortcutName, request.addSuffix);
 }
 

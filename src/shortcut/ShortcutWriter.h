@@ -10,7 +10,7 @@ struct ShortcutRequest {
   std::string targetPath;
   std::string shortcutName;
   std::string arguments;
-  Destination destination;  // its special folder or its folder receives the link
+  Destination destination;  // its special folder, or the folder it names, receives the link
   int showCommand = 0;      // SW_ value, stored unchanged
   bool addSuffix = false;
   std::string iconFile;
@@ -31,7 +31,7 @@ struct ShortcutRequest {
 void WriteShortcut(const ShortcutRequest& request);
 
 // The full file name WriteShortcut saves the link under: the destination's special folder or
-// folder, then the name and its ending. Raises the folder error as WriteShortcut does.
+// the folder it names, then the name and its ending. Raises the folder error as WriteShortcut does.
 std::string ShortcutFileName(const ShortcutRequest& request);
 
 }  // namespace velmora

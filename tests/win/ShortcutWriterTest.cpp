@@ -73,13 +73,14 @@ class ShortcutWriterTest : public ::testing::Test {
 
   const std::string& Folder() const { return scratch_.Path(); }
 
-  // Writes into this test's own folder, as the picker destination does.
+  // Writes into this test's own folder, as the picker destination does: no special folder, and
+  // the destination names the folder.
   ShortcutRequest PickerRequest(const std::string& name) const {
     ShortcutRequest request;
     request.targetPath = target_;
     request.shortcutName = name;
     request.showCommand = SW_SHOWDEFAULT;
-    request.destination.folder = Folder();
+    request.destination.label = Folder();
     request.iconFile = target_;
     return request;
   }
@@ -134,7 +135,7 @@ TEST_F(ShortcutWriterTest, PickerAtADriveRootStillWrites) {
   const std::string name = "VelmoraRootLinkTest-" + std::to_string(GetCurrentProcessId());
   const std::string link = Outside("C:\\" + name + ".lnk");
   ShortcutRequest request = PickerRequest(name);
-  request.destination.folder = "C:\\";
+  request.destination.label = "C:\\";
 
   WriteShortcut(request);
 
@@ -291,7 +292,7 @@ TEST_F(ShortcutWriterTest, FailedSaveIsReportedAndWritesNothing) {
   };
   for (const auto& c : cases) {
     ShortcutRequest request = PickerRequest(c.name);
-    request.destination.folder = c.folder;
+    request.destination.label = c.folder;
     const std::string file = c.folder + "\\" + c.name + ".lnk";
     SCOPED_TRACE(file);
     EXPECT_EQ(ErrorOf(request), file + tt::kCannotCreate);
@@ -317,7 +318,7 @@ TEST(ShortcutWriterWithoutCom, FailedCreationCarriesTheSystemsText) {
   ShortcutRequest request;
   request.targetPath = "C:\\edit.exe";
   request.shortcutName = "x";
-  request.destination.folder = scratch.Path();
+  request.destination.label = scratch.Path();
   bool raised = false;
   std::string message;
   std::thread writer([&] {

@@ -1,5 +1,7 @@
 // The create command: confirm, then write the shortcut and close.
+#include "app/Confirmation.h"
 #include "app/Main.h"
+#include "app/MainTexts.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
 #include "base/PathRules.h"
@@ -10,7 +12,6 @@
 #include "shortcut/ShortcutName.h"
 #include "shortcut/ShortcutTexts.h"
 #include "shortcut/ShortcutWriter.h"
-#include "ui/ConfirmBox.h"
 
 namespace velmora {
 
@@ -47,7 +48,7 @@ void TForm1::BitBtn1Click() {
     throw refuse(Edit2, NameProblemText(problem, name));
   const std::string parameters = typed(Edit3, text::kLabel3);
   MessageBeep(MB_ICONEXCLAMATION);
-  if (!AskConfirmation(Handle(), ConfirmationText(name, destination->label)))
+  if (!AskConfirmation(Handle(), ConfirmationText(name, destination->label), kConfirmBox))
     return;
 
   SetText(ProductBanner());
@@ -74,7 +75,7 @@ void TForm1::BitBtn1Click() {
   const std::string fileName = ShortcutFileName(request);
   if (IsExistingFile(fileName) &&
       !AskConfirmation(Handle(), FormatText(text::kReplaceQuestion, FileNameOf(fileName)),
-                       DefaultAnswer::kNo)) {
+                       kConfirmBox, DefaultAnswer::kNo)) {
     SetText(text::kAppTitle);
     return;
   }

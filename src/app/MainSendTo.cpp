@@ -1,18 +1,18 @@
 // The first-start offer to put the program into the shell's Send To menu.
 #include <shlobj.h>
 
+#include "app/Confirmation.h"
 #include "app/Main.h"
+#include "app/MainTexts.h"
 #include "base/FileSystem.h"
-#include "base/Texts.h"
 #include "shortcut/ShortcutWriter.h"
-#include "ui/ConfirmBox.h"
 #include "ui/ErrorReport.h"
 
 namespace velmora {
 
 void TForm1::OfferSendToEntry() {
   // Asked before the window is shown, so the box stands on its own.
-  if (!AskConfirmation(nullptr, text::kSendToOffer))
+  if (!AskConfirmation(nullptr, text::kSendToOffer, kConfirmBox))
     return;
   // A link that cannot be written is reported here, once, and the start goes on: the offer is
   // marked done and the saved choices are restored, so that closing cannot overwrite them with

@@ -31,7 +31,10 @@ TDirectoryListBox::TDirectoryListBox(ui::Widget& parent, int id, ui::Bounds boun
       // In the order of FolderKind.
       pictures_(*this, {{"OPENFOLDER", "OPENFOLDER_24"},
                         {"CURRENTFOLDER", "CURRENTFOLDER_24"},
-                        {"CLOSEDFOLDER", "CLOSEDFOLDER_24"}}) {}
+                        {"CLOSEDFOLDER", "CLOSEDFOLDER_24"}}) {
+  // The items are texts: nothing to free when they go (ListBoxFill.h).
+  SetKeepsNoItemData(true);
+}
 
 TDirectoryListBox::~TDirectoryListBox() {
   if (follower_)

@@ -9,6 +9,7 @@
 #include "folders/DriveItems.h"
 #include "folders/PickerRows.h"
 #include "ui/Control.h"
+#include "ui/StdControls.h"
 
 namespace velmora {
 
@@ -43,7 +44,7 @@ class TDriveComboBox : public ui::Control, private DriveFollower {
  protected:
   void OnWindowCreated() override;
   void OnFontChanged() override;
-  int ExtraCreationHeight() const override { return 160; }  // the drop-down list
+  int ExtraCreationHeight() const override { return ui::ComboBox::kDropDownHeight; }
   bool OnCommand(WORD code) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
   bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;

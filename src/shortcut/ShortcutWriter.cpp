@@ -15,11 +15,11 @@
 #include "base/FileSystem.h"
 #include "base/KernelHandles.h"
 #include "base/PathRules.h"
+#include "base/SystemMessage.h"
 #include "base/Texts.h"
 #include "base/WideText.h"
 #include "shortcut/LinkNaming.h"
 #include "shortcut/ShortcutTexts.h"
-#include "ui/ErrorReport.h"
 
 namespace velmora {
 namespace {
@@ -64,7 +64,7 @@ class GlobalLockScope {
 
 // The system's own words for a failed COM call, or "OLE ｴﾗｰ %.8x" when it has none.
 std::string ComErrorText(HRESULT code) {
-  std::string message = ui::SystemMessage(static_cast<DWORD>(code));
+  std::string message = SystemMessage(static_cast<DWORD>(code));
   return message.empty() ? OleErrorText(static_cast<std::uint32_t>(code)) : message;
 }
 
@@ -97,7 +97,7 @@ void CheckFileName(const std::string& fileName) {
 
 // The link's bytes that could not be stored, with the system's reason when it gave one.
 [[noreturn]] void FailToStore(const std::string& fileName, unsigned long code) {
-  throw Error(CannotCreateText(fileName, code == 0 ? std::string() : ui::SystemMessage(code)));
+  throw Error(CannotCreateText(fileName, code == 0 ? std::string() : SystemMessage(code)));
 }
 
 // The target as the link object holds it (raw, as set); empty when it holds none.

@@ -12,7 +12,6 @@
 #include "TestFiles.h"
 #include "TestTexts.h"
 #include "base/Error.h"
-#include "base/Texts.h"
 #include "base/WideText.h"
 #include "folders/DirectoryListBox.h"
 #include "folders/DriveComboBox.h"
@@ -43,7 +42,7 @@ void RecordReport(std::string_view message) {
 class PickerForm : public ui::Form {
  public:
   PickerForm()
-      : Form(ui::FontSpec{text::kFontFace, 12, SHIFTJIS_CHARSET, CLR_DEFAULT, false}),
+      : Form(ui::FontSpec{test_text::kFontFace, 12, SHIFTJIS_CHARSET, CLR_DEFAULT, false}),
         group(*this, 301, {10, 10, 225, 145}, "Group"),
         drives(group, 302, {16, 120, 192, 18}),
         dirs(group, 303, {16, 16, 192, 97}) {
@@ -276,7 +275,7 @@ TEST_F(Picker, RowsFollowTheFontAndOnlyARealColourChangeReadsTheDrivesAgain) {
   form_.group.SetFontColor(RGB(0, 0, 0));
   EXPECT_EQ(driveBuilds, 2);
   EXPECT_GE(form_.drives.ItemIndex(), 0);
-  form_.group.SetFont(ui::FontSpec{text::kFontFace, 12, SHIFTJIS_CHARSET, CLR_DEFAULT, false});
+  form_.group.SetFont(ui::FontSpec{test_text::kFontFace, 12, SHIFTJIS_CHARSET, CLR_DEFAULT, false});
   EXPECT_EQ(SendMessageA(form_.dirs.Handle(), LB_GETITEMHEIGHT, 0, 0), 16);
   EXPECT_EQ(SendMessageA(form_.drives.Handle(), CB_GETITEMHEIGHT, 0, 0),
             DriveRowHeight(form_.drives.Handle()));

@@ -227,9 +227,9 @@ TEST_F(Toolkit, LayoutAndFontsFollowADpiChange) {
   EXPECT_EQ(FontHeight(form.inner.Handle()), -18);
 }
 
-TEST_F(Toolkit, DeferredListReadsZeroUntilItHasAWindow) {
+TEST_F(Toolkit, DeferredListHasNoSelectionUntilItHasAWindow) {
   EXPECT_FALSE(form.deferredList.HasWindow());
-  EXPECT_EQ(form.deferredList.ItemIndex(), 0);
+  EXPECT_EQ(form.deferredList.ItemIndex(), -1);
   form.ShowDeferred();
   ASSERT_TRUE(form.deferredList.HasWindow());
   EXPECT_EQ(form.deferredList.ItemIndex(), -1);

@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 tools/install-deps.sh
+# The pictures in res/ are generated: they must be what their sources in the script give.
+tools/make-resources.py --check
 jobs=$(nproc)
 # fuzz: the libFuzzer targets of tests/fuzz, which the CTest run below runs briefly each.
 for preset in native fuzz win64 win32; do

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "TestTexts.h"
 #include "UnitTexts.h"
 
 namespace {
@@ -13,6 +14,7 @@ using velmora::ConfirmationText;
 using velmora::LinkArguments;
 using velmora::ProductBanner;
 using velmora::ShowCommandFor;
+namespace tt = velmora::test_text;
 namespace ut = velmora::unit_text;
 
 TEST(CreateRules, ShowCommands) {
@@ -35,7 +37,7 @@ TEST(CreateRules, ArgumentsAreQuotedWhenTheTargetPathHasASpace) {
 }
 
 TEST(CreateRules, ConfirmationTextBytes) {
-  EXPECT_EQ(ConfirmationText(ut::kMemo, ut::kDesktop), ut::kMemoOnDesktopQuestion);
+  EXPECT_EQ(ConfirmationText(tt::kNotepad, ut::kDesktop), tt::kConfirmNotepadOnDesktop);
   const std::string text = ConfirmationText("", "C:\\");
   EXPECT_EQ(text.substr(0, 2), "\"\"");
   EXPECT_NE(text.find("C:\\"), std::string::npos);

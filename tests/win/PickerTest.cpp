@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "PickerView.h"
+#include "ReportCapture.h"
 #include "TestFiles.h"
 #include "TestTexts.h"
 #include "base/Error.h"
 #include "base/WideText.h"
 #include "folders/DirectoryListBox.h"
 #include "folders/DriveComboBox.h"
-#include "ui/ErrorReport.h"
 #include "ui/Handles.h"
 #include "ui/StdControls.h"
 #include "ui/Window.h"
@@ -33,11 +33,6 @@ using testing::ListTexts;
 using testing::MakeFile;
 using testing::MakeFolder;
 using testing::ScratchFolder;
-
-std::vector<std::string> g_reports;
-void RecordReport(std::string_view message) {
-  g_reports.emplace_back(message);
-}
 
 class PickerForm : public ui::Form {
  public:
@@ -87,8 +82,6 @@ void Press(HWND control, WPARAM key) {
 class Picker : public ::testing::Test {
  protected:
   void SetUp() override {
-    g_reports.clear();
-    ui::SetErrorSink(&RecordReport);
     MakeFolder(pick_);
     for (const char* name : {"beta", "Alpha", "Gamma", "Hidden", "Sys"})
       MakeFolder(pick_ + "\\" + name);
@@ -99,8 +92,6 @@ class Picker : public ::testing::Test {
     ASSERT_NE(form_.dirs.Handle(), nullptr);
     form_.dirs.SetDirectory(pick_);
   }
-  void TearDown() override { ui::SetErrorSink(nullptr); }
-
   std::vector<std::string> Items() const { return ListTexts(form_.dirs.Handle()); }
   // The items a directory list shows for pick: the tree, then the visible subfolders sorted.
   std::vector<std::string> PickItems() const {
@@ -111,6 +102,7 @@ class Picker : public ::testing::Test {
     return items;
   }
 
+  const testing::ReportCapture reports_;
   ScratchFolder folder_;
   const std::string pick_ = folder_ / "pick";
   // ソ ends in the byte of a backslash.
@@ -150,7 +142,7 @@ TEST_F(Picker, DoubleClickAndEnterOpenWhileArrowsAndLettersOnlyMoveTheHighlight)
   SendMessageA(list, WM_CHAR, VK_RETURN, 0);
   EXPECT_EQ(form_.dirs.Directory(), pick_);
   EXPECT_EQ(Items(), PickItems());
-  EXPECT_TRUE(g_reports.empty());
+  EXPECT_TRUE(reports_.Messages().empty());
 }
 
 TEST_F(Picker, AFolderThatCannotBeEnteredRaisesTheIoErrorAndChangesNothing) {
@@ -196,15 +188,15 @@ TEST_F(Picker, FoldersTheCodePageCannotNameAreListedApartAndReportedWhenOpened) 
   DoubleClick(list, IndexOf(Items(), "??"));
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(IndexOf(Items(), "a?b")), 0);
   SendMessageA(list, WM_CHAR, VK_RETURN, 0);
-  ASSERT_EQ(g_reports.size(), 2u);
-  EXPECT_EQ(g_reports[0], test_text::kHangulFolderMessage);
-  EXPECT_NE(g_reports[1].find("a?b"), std::string::npos) << g_reports[1];
+  ASSERT_EQ(reports_.Messages().size(), 2u);
+  EXPECT_EQ(reports_.Messages()[0], test_text::kHangulFolderMessage);
+  EXPECT_NE(reports_.Messages()[1].find("a?b"), std::string::npos) << reports_.Messages()[1];
   EXPECT_EQ(form_.dirs.Directory(), names);
   EXPECT_EQ(CurrentFolder(), names);
 
   DoubleClick(list, IndexOf(Items(), "cafe"));
   EXPECT_EQ(form_.dirs.Directory(), names + "\\cafe");
-  EXPECT_EQ(g_reports.size(), 2u);
+  EXPECT_EQ(reports_.Messages().size(), 2u);
 }
 
 TEST_F(Picker, DriveListHoldsEachDriveAndMovesWithTheDirectoryListBothWays) {
@@ -240,7 +232,7 @@ TEST_F(Picker, DriveListHoldsEachDriveAndMovesWithTheDirectoryListBothWays) {
   EXPECT_EQ(ComboTexts(form_.drives.Handle())[static_cast<std::size_t>(dataDisk)],
             "D: [DATA DISK]");
   EXPECT_EQ(form_.drives.Drive(), 'C');
-  EXPECT_TRUE(g_reports.empty());
+  EXPECT_TRUE(reports_.Messages().empty());
 }
 
 TEST_F(Picker, ADriveThatCannotBeEnteredIsReportedAndTheDriveListReturnsToTheFolders) {
@@ -251,8 +243,8 @@ TEST_F(Picker, ADriveThatCannotBeEnteredIsReportedAndTheDriveListReturnsToTheFol
   const int drive = form_.drives.ItemIndex();
   Press(form_.drives.Handle(), VK_DOWN);
   SetEnvironmentVariableA("=D:", nullptr);
-  ASSERT_EQ(g_reports.size(), 1u);
-  EXPECT_TRUE(testing::IsMissingFolderError(g_reports[0])) << g_reports[0];
+  ASSERT_EQ(reports_.Messages().size(), 1u);
+  EXPECT_TRUE(testing::IsMissingFolderError(reports_.Messages()[0])) << reports_.Messages()[0];
   EXPECT_EQ(form_.drives.ItemIndex(), drive);
   EXPECT_EQ(form_.drives.Drive(), 'c');
   EXPECT_EQ(form_.dirs.Directory(), pick_);

@@ -5,6 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 tools/install-deps.sh
+# The pictures in res/ are generated: they must be what their sources in the script give.
+tools/make-resources.py --check
+# The layers of src/ run one way, in includes and in library links.
+tools/check-layers.sh
 jobs=$(nproc)
 # fuzz: the libFuzzer targets of tests/fuzz, which the CTest run below runs briefly each.
 for preset in native fuzz win64 win32; do

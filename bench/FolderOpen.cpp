@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "app/MainTexts.h"
 #include "base/KernelHandles.h"
-#include "base/Texts.h"
 #include "folders/DirectoryListBox.h"
 #include "ui/Application.h"
 #include "ui/StdControls.h"

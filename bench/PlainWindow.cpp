@@ -23,9 +23,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/MainTexts.h"
 #include "base/ComApartment.h"
 #include "base/KernelHandles.h"
-#include "base/Texts.h"
+#include "folders/FolderTexts.h"
 #include "ui/Handles.h"
 
 namespace {

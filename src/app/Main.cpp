@@ -1,9 +1,10 @@
 #include "app/Main.h"
 
 #include "app/ControlIds.h"
+#include "app/MainTexts.h"
 #include "base/Error.h"
-#include "base/Texts.h"
 #include "folders/DirectoryPath.h"
+#include "folders/FolderTexts.h"
 #include "resource.h"
 #include "ui/Application.h"
 #include "ui/ErrorReport.h"
@@ -75,8 +76,7 @@ TForm1::TForm1()
   GroupBox2.SetFont(GreyFont());
   GroupBox2.SetEnabled(false);
   DriveComboBox1.SetDirList(&DirectoryListBox1);
-  // The icon list gets its window only when the window is shown: until then its selection
-  // reads 0, which the first-start link relies on.
+  // The icon list gets its window only when the window is shown, after the first-start offer.
   ImageListBox1.SetDeferred(true);
   ImageListBox1.SetImages(&ImageList1);
   ImageListBox1.SetExtendedSelect(false);

@@ -1,6 +1,14 @@
 #pragma once
 // TForm1, the program's one window. Its controls are the whole working state: every handler
-// reads the values it needs from them when it runs.
+// reads the values it needs from them when it runs. Its methods are defined beside this header,
+// one file a concern:
+//   Main.cpp             the controls' table and their wiring; creating, showing, closing
+//   MainLifecycle.cpp    FormCreate, FormShow, FormClose
+//   MainTarget.cpp       SetTarget, Edit1Change, Button1Click, WMDropFiles
+//   MainDestination.cpp  RadioGroup1Click, EnableCustomFolder
+//   MainIcons.cpp        ShowFileIcon, FillIconList, Button2Click, ImageListBox1Click/KeyDown
+//   MainCreate.cpp       BitBtn1Click, the create command
+//   MainSendTo.cpp       OfferSendToEntry, the first-start offer
 #include <windows.h>
 #include <shellapi.h>
 #include <string>
@@ -45,9 +53,6 @@ class TForm1 : public ui::Form {
   // The icon browse's choice: preview, list and Edit4 take the file.
   void IconFileChosen(const std::string& path);
   void EnableCustomFolder(bool enable);
-  void MakeShortcut(const std::string& targetPath, const std::string& shortcutName,
-                    const std::string& arguments, int folderNumber, int showCommand,
-                    bool addSuffix);
   // Closes the window as its close box does, once the running handler has returned.
   void Close();
 

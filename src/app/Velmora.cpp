@@ -5,8 +5,9 @@
 
 #include "app/ControlIds.h"
 #include "app/Main.h"
+#include "app/MainTexts.h"
 #include "base/ComApartment.h"
-#include "base/Texts.h"
+#include "base/SystemMessage.h"
 #include "ui/Application.h"
 #include "ui/ErrorReport.h"
 #include "ui/MessageLoop.h"
@@ -31,7 +32,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     velmora::TForm1 form;
     form.Create();
     if (!form.Handle()) {
-      velmora::ui::ReportError(velmora::ui::SystemMessage(GetLastError()));
+      velmora::ui::ReportError(velmora::SystemMessage(GetLastError()));
       return 1;
     }
     form.Show();

@@ -4,7 +4,6 @@
 
 namespace velmora::text {
 
-const char kAppTitle[] = "Velmora";
 const char kSettingsFileName[] = "\\Velmora.ini";
 const char kSection[] = "Window";
 const char kKeyStart[] = "Start";
@@ -13,29 +12,8 @@ const char kKeyStrFlag[] = "StrFlag";
 const char kKeyWindowState[] = "WindowState";
 const char kKeyInitialDir[] = "InitialDir";
 
-const char kFontFace[] = "ＭＳ Ｐゴシック";
-
-const char kLabel1[] = "リンク先ファイル名";
-const char kLabel2[] = "ショートカットファイル名";
-const char kLabel3[] = "パラメータ";
-const char kLabel4[] = "実行時の大きさ";
-const char kButton1[] = "参照";
-const char kRadioGroup1[] = "ショートカット作成先";
-const char* const kDestinations[6] = {"デスクトップ",  "スタートメニュー", "スタートアップ",
-                                      "送る (SendTo)", "同じディレクトリ", "任意のディレクトリ"};
-const char kCheckBox1[] = "「～へのショートカット」 を付けない";
-const char* const kWindowStates[3] = {"通常のウィンドウ", "最小化", "最大化"};
-const char kGroupBox1[] = "アイコン指定";
-const char kButton2[] = "参　照";
-const char kGroupBox2[] = "任意のディレクトリ指定";
-const char kBitBtn1[] = "　シ　ョ　ー　ト　カ　ッ　ト　作　成";
-const char kBitBtn2[] = "閉じる(&C)";
-const char kOpenFilter[] = "すべてのﾌｧｲﾙ|*.*";
-
 const char kShortcutSuffix[] = "へのショートカット.lnk";
 const char kLinkExtension[] = ".lnk";
-const char kSendToName[] = "ショートカット作成";
-const char kSendToOffer[] = "「送る」にVelmoraのショートカットを作成してもよろしいですか？";
 
 // Error texts; %s is a file path.
 const char kCannotWrite[] = "%s に書き込めません";

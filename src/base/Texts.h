@@ -5,7 +5,6 @@
 
 namespace velmora::text {
 
-extern const char kAppTitle[];
 extern const char kSettingsFileName[];
 extern const char kSection[];
 extern const char kKeyStart[];
@@ -14,28 +13,8 @@ extern const char kKeyStrFlag[];
 extern const char kKeyWindowState[];
 extern const char kKeyInitialDir[];
 
-extern const char kFontFace[];
-
-extern const char kLabel1[];
-extern const char kLabel2[];
-extern const char kLabel3[];
-extern const char kLabel4[];
-extern const char kButton1[];
-extern const char kRadioGroup1[];
-extern const char* const kDestinations[6];
-extern const char kCheckBox1[];
-extern const char* const kWindowStates[3];
-extern const char kGroupBox1[];
-extern const char kButton2[];
-extern const char kGroupBox2[];
-extern const char kBitBtn1[];
-extern const char kBitBtn2[];
-extern const char kOpenFilter[];
-
 extern const char kShortcutSuffix[];
 extern const char kLinkExtension[];
-extern const char kSendToName[];
-extern const char kSendToOffer[];
 
 // Error texts; %s is a file path.
 extern const char kCannotWrite[];

@@ -1,25 +1,21 @@
-// The destination choice and the custom-folder picker.
-#include "app/Main.h"
-#include "app/SettingsFile.h"
+#include "folders/Destination.h"
+
 #include "base/PathRules.h"
-#include "folders/Destinations.h"
+#include "folders/FolderTexts.h"
 
 namespace velmora {
 
-void TForm1::RadioGroup1Click() {
-  if (RadioGroup1.ItemIndex() == destination::kAnyDirectory) {
-    EnableCustomFolder(true);
-    return;
-  }
-  EnableCustomFolder(false);
-  const std::string target = Edit1.Text();
-  // Without a target the list reduces the executable's path to the folder that holds it.
-  DirectoryListBox1.SetDirectory(target.empty() ? ExecutablePath() : DirectoryOf(target));
-}
-
-void TForm1::EnableCustomFolder(bool enable) {
-  GroupBox2.SetEnabled(enable);
-  GroupBox2.SetFontColor(enable ? RGB(0, 0, 0) : ui::SystemColor(COLOR_GRAYTEXT));
+std::optional<Destination> ResolveDestination(int index, std::string_view targetPath,
+                                              std::string_view pickerFolder) {
+  // CSIDL_DESKTOPDIRECTORY, CSIDL_PROGRAMS, CSIDL_STARTUP, CSIDL_SENDTO.
+  constexpr int kSpecialFolders[] = {16, 2, 7, 9};
+  if (index < 0 || index >= destination::kCount)
+    return std::nullopt;
+  if (index < destination::kSameDirectory)
+    return Destination{text::kDestinations[index], kSpecialFolders[index]};
+  return Destination{
+      index == destination::kSameDirectory ? DirectoryOf(targetPath) : std::string(pickerFolder),
+      std::nullopt};
 }
 
 }  // namespace velmora

@@ -4,7 +4,6 @@
 #include "base/FileSystem.h"
 #include "folders/CodePageCase.h"
 #include "folders/DirectoryPath.h"
-#include "folders/DriveComboBox.h"
 #include "folders/DriveItems.h"
 #include "folders/FolderTexts.h"
 #include "folders/ListBoxFill.h"
@@ -24,19 +23,6 @@ constexpr ui::ControlStyle kStyle{
         WS_VSCROLL | WS_TABSTOP,
     WS_EX_CLIENTEDGE};
 
-// Sets a flag for the length of a scope.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = old_; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool old_;
-};
-
 }  // namespace
 
 TDirectoryListBox::TDirectoryListBox(ui::Widget& parent, int id, ui::Bounds bounds)
@@ -45,11 +31,14 @@ TDirectoryListBox::TDirectoryListBox(ui::Widget& parent, int id, ui::Bounds boun
       // In the order of FolderKind.
       pictures_(*this, {{"OPENFOLDER", "OPENFOLDER_24"},
                         {"CURRENTFOLDER", "CURRENTFOLDER_24"},
-                        {"CLOSEDFOLDER", "CLOSEDFOLDER_24"}}) {}
+                        {"CLOSEDFOLDER", "CLOSEDFOLDER_24"}}) {
+  // The items are texts: nothing to free when they go (ListBoxFill.h).
+  SetKeepsNoItemData(true);
+}
 
 TDirectoryListBox::~TDirectoryListBox() {
-  if (driveList_)
-    driveList_->dirList_ = nullptr;
+  if (follower_)
+    follower_->DirectoryListUnlinked();
   if (HasWindow())
     EmptyListBox(Handle());
 }
@@ -61,14 +50,9 @@ void TDirectoryListBox::SetDirectory(const std::string& path) {
   // list, the drive list or the current directory changed.
   const std::string entered = EnterDirectory(path);
   const char drive = DriveLetterOf(entered);
-  if (!SameDriveLetter(drive, DriveLetterOf(directory_))) {
-    // The folder is entered already; the drive change only moves the drive list.
-    const FlagScope writing(writingDirectory_);
-    if (driveList_)
-      driveList_->SetDrive(drive);
-    else
-      DriveChange(drive);
-  }
+  // The folder is entered already: the drive list only shows its drive.
+  if (follower_ && !SameDriveLetter(drive, DriveLetterOf(directory_)))
+    follower_->DirectoryDriveChanged(drive);
   if (PathExists(directory_))
     SetCurrentDirectoryA(directory_.c_str());
   SetCurrentDirectoryA(entered.c_str());
@@ -79,13 +63,24 @@ void TDirectoryListBox::SetDirectory(const std::string& path) {
 }
 
 void TDirectoryListBox::DriveChange(char letter) {
-  if (writingDirectory_ || SameDriveLetter(letter, DriveLetterOf(directory_)))
+  if (SameDriveLetter(letter, DriveLetterOf(directory_)))
     return;
   if (letter != '\0')
     directory_ = EnterDirectory(std::string{letter, ':'});
   Rebuild();
   if (onChange)
     onChange();
+}
+
+void TDirectoryListBox::LinkFollower(DriveFollower& follower) {
+  if (follower_ && follower_ != &follower)
+    follower_->DirectoryListUnlinked();
+  follower_ = &follower;
+}
+
+void TDirectoryListBox::UnlinkFollower(const DriveFollower& follower) {
+  if (follower_ == &follower)
+    follower_ = nullptr;
 }
 
 void TDirectoryListBox::OpenSelected() {

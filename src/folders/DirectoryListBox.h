@@ -11,7 +11,19 @@
 
 namespace velmora {
 
-class TDriveComboBox;
+// The control that shows the drive of the directory list's folder: the drive list that links
+// itself to the list (TDriveComboBox::SetDirList). The list tells it of each change of drive and
+// of the end of the link, and nothing it does then calls back into the list.
+class DriveFollower {
+ public:
+  // The list has entered a folder on another drive ('\0' for none) and is about to list it.
+  virtual void DirectoryDriveChanged(char letter) = 0;
+  // The list tells this follower nothing more: another took its place, or the list goes.
+  virtual void DirectoryListUnlinked() = 0;
+
+ protected:
+  ~DriveFollower() = default;
+};
 
 class TDirectoryListBox : public ui::ListBox {
  public:
@@ -26,8 +38,14 @@ class TDirectoryListBox : public ui::ListBox {
   // were.
   void SetDirectory(const std::string& path);
   // The linked drive list chose a drive ('\0' for none): opens the system's current folder on
-  // that drive.
+  // that drive. The drive list is not told: the change comes from it.
   void DriveChange(char letter);
+
+  // Tells `follower` of every change of drive from now on, in place of the follower before,
+  // which is told that it is unlinked.
+  void LinkFollower(DriveFollower& follower);
+  // Tells `follower` nothing more, if it is the one linked.
+  void UnlinkFollower(const DriveFollower& follower);
 
   // Opens the selected item's folder. A folder whose name the code page cannot hold is not
   // opened: the error says so.
@@ -44,8 +62,6 @@ class TDirectoryListBox : public ui::ListBox {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  friend class TDriveComboBox;
-
   void Rebuild();
   int MeasureRow();
   std::string DisplayText(int index) const;
@@ -53,8 +69,7 @@ class TDirectoryListBox : public ui::ListBox {
   std::string directory_;
   DirectoryItems items_;
   bool showStoredCase_ = true;
-  bool writingDirectory_ = false;
-  TDriveComboBox* driveList_ = nullptr;
+  DriveFollower* follower_ = nullptr;
   RowPictures pictures_;
 };
 

@@ -5,7 +5,6 @@
 
 #include "folders/CodePageCase.h"
 #include "folders/DirectoryItems.h"
-#include "folders/DirectoryListBox.h"
 #include "folders/DirectoryPath.h"
 #include "folders/LetterCase.h"
 #include "ui/ErrorReport.h"
@@ -82,18 +81,27 @@ TDriveComboBox::TDriveComboBox(ui::Widget& parent, int id, ui::Bounds bounds)
 
 TDriveComboBox::~TDriveComboBox() {
   if (dirList_)
-    dirList_->driveList_ = nullptr;
+    dirList_->UnlinkFollower(*this);
 }
 
 void TDriveComboBox::SetDirList(TDirectoryListBox* list) {
+  if (list == dirList_)
+    return;
   if (dirList_)
-    dirList_->driveList_ = nullptr;
+    dirList_->UnlinkFollower(*this);
   dirList_ = list;
-  if (list) {
-    if (list->driveList_ && list->driveList_ != this)
-      list->driveList_->dirList_ = nullptr;
-    list->driveList_ = this;
-  }
+  if (list)
+    list->LinkFollower(*this);
+}
+
+void TDriveComboBox::DirectoryDriveChanged(char letter) {
+  // The list is on that drive already.
+  if (ShowDrive(letter) && onChange)
+    onChange();
+}
+
+void TDriveComboBox::DirectoryListUnlinked() {
+  dirList_ = nullptr;
 }
 
 int TDriveComboBox::ItemIndex() const {
@@ -101,8 +109,17 @@ int TDriveComboBox::ItemIndex() const {
 }
 
 void TDriveComboBox::SetDrive(char letter) {
-  if (ItemIndex() >= 0 && SameDriveLetter(letter, drive_))
+  if (!ShowDrive(letter))
     return;
+  if (dirList_)
+    dirList_->DriveChange(drive_);
+  if (onChange)
+    onChange();
+}
+
+bool TDriveComboBox::ShowDrive(char letter) {
+  if (ItemIndex() >= 0 && SameDriveLetter(letter, drive_))
+    return false;
   if (letter == '\0') {
     drive_ = '\0';
     if (HasWindow())
@@ -113,10 +130,7 @@ void TDriveComboBox::SetDrive(char letter) {
     if (item >= 0 && HasWindow())
       SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
   }
-  if (dirList_)
-    dirList_->DriveChange(drive_);
-  if (onChange)
-    onChange();
+  return true;
 }
 
 void TDriveComboBox::SetTextCase(TextCase textCase) {

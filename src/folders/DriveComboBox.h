@@ -5,15 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "folders/DirectoryListBox.h"
 #include "folders/DriveItems.h"
 #include "folders/PickerRows.h"
 #include "ui/Control.h"
+#include "ui/StdControls.h"
 
 namespace velmora {
 
-class TDirectoryListBox;
-
-class TDriveComboBox : public ui::Control {
+// The drive list owns its link to the directory list: it moves the list to the drive chosen,
+// and the list tells it, as its DriveFollower, which drive its folder is on.
+class TDriveComboBox : public ui::Control, private DriveFollower {
  public:
   TDriveComboBox(ui::Widget& parent, int id, ui::Bounds bounds);
   ~TDriveComboBox() override;
@@ -28,7 +30,8 @@ class TDriveComboBox : public ui::Control {
   void SetTextCase(TextCase textCase);
 
   TDirectoryListBox* DirList() const { return dirList_; }
-  // Links both ways; the link is cleared when either list goes.
+  // Links this drive list to `list` (nullptr: to none), and unlinks the drive list that `list`
+  // had. The link is cleared when either list goes.
   void SetDirList(TDirectoryListBox* list);
 
   // The item texts as shown, one per drive in letter order.
@@ -41,14 +44,16 @@ class TDriveComboBox : public ui::Control {
  protected:
   void OnWindowCreated() override;
   void OnFontChanged() override;
-  int ExtraCreationHeight() const override { return 160; }  // the drop-down list
+  int ExtraCreationHeight() const override { return ui::ComboBox::kDropDownHeight; }
   bool OnCommand(WORD code) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
   bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
 
  private:
-  friend class TDirectoryListBox;
-
+  void DirectoryDriveChanged(char letter) override;
+  void DirectoryListUnlinked() override;
+  // Selects the drive; false when it was selected already.
+  bool ShowDrive(char letter);
   void BuildItems();
   // Builds the items again and selects the drive that was selected.
   void Refill();

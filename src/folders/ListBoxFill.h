@@ -6,8 +6,8 @@
 
 namespace velmora {
 
-// Replaces a list box's items: empties it when made, takes the new items, and draws the list
-// again when it goes. Drawing is off in between.
+// Replaces a list box's items (see EmptyListBox): empties it when made, takes the new items, and
+// draws the list again when it goes. Drawing is off in between.
 class ListBoxFill {
  public:
   explicit ListBoxFill(HWND list);
@@ -26,7 +26,8 @@ class ListBoxFill {
   WNDPROC procedure_;
 };
 
-// Removes every item of an owner-drawn list box that keeps no item data.
+// Removes every item of a list box. Its control is to keep no item data
+// (ui::Control::SetKeepsNoItemData), so that its parent answers the notice for each item at once.
 void EmptyListBox(HWND list);
 
 }  // namespace velmora

@@ -16,11 +16,15 @@ namespace velmora {
 enum class TBorderStyle { bsNone, bsSingle };
 
 // The behaviour. Its style properties stay protected; TImageListBox makes them public.
-// The selection, the count and the click events are the list box's own (ui::ListBox).
+// The count and the click events are the list box's own (ui::ListBox).
 class TCustomImageListBox : public ui::ListBox, private ui::ImageListObserver {
  public:
   TCustomImageListBox(ui::Widget& parent, int id, ui::Bounds bounds = {0, 0, 121, 97});
   ~TCustomImageListBox() override;
+
+  // The selected position, -1 for none. Like every list-box message, it gives 0 while the
+  // control has no window.
+  int ItemIndex() const { return static_cast<int>(Send(LB_GETCURSEL)); }
 
  protected:
   TBorderStyle BorderStyle() const { return borderStyle_; }

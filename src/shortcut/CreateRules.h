@@ -6,14 +6,6 @@
 
 namespace velmora {
 
-// Label naming the destination in the confirmation text; nullopt outside 0..5 (no command).
-// 0-3: the item's caption; 4: DirectoryOf(target); 5: the picker directory unchanged.
-std::optional<std::string> DestinationLabel(int destinationIndex, std::string_view targetPath,
-                                            std::string_view pickerDirectory);
-
-// CSIDL folder number: 0 -> 16, 1 -> 2, 2 -> 7, 3 -> 9, 4 and 5 -> 8; nullopt otherwise.
-std::optional<int> FolderNumberFor(int destinationIndex);
-
 // Show command for the run-window state: 0 -> 10, 1 -> 7, 2 -> 3; nullopt otherwise.
 std::optional<int> ShowCommandFor(int windowStateIndex);
 

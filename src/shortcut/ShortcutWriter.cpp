@@ -15,12 +15,11 @@
 #include "base/FileSystem.h"
 #include "base/KernelHandles.h"
 #include "base/PathRules.h"
+#include "base/SystemMessage.h"
 #include "base/Texts.h"
 #include "base/WideText.h"
-#include "folders/Destinations.h"
 #include "shortcut/LinkNaming.h"
 #include "shortcut/ShortcutTexts.h"
-#include "ui/ErrorReport.h"
 
 namespace velmora {
 namespace {
@@ -65,7 +64,7 @@ class GlobalLockScope {
 
 // The system's own words for a failed COM call, or "OLE ｴﾗｰ %.8x" when it has none.
 std::string ComErrorText(HRESULT code) {
-  std::string message = ui::SystemMessage(static_cast<DWORD>(code));
+  std::string message = SystemMessage(static_cast<DWORD>(code));
   return message.empty() ? OleErrorText(static_cast<std::uint32_t>(code)) : message;
 }
 
@@ -98,7 +97,7 @@ void CheckFileName(const std::string& fileName) {
 
 // The link's bytes that could not be stored, with the system's reason when it gave one.
 [[noreturn]] void FailToStore(const std::string& fileName, unsigned long code) {
-  throw Error(CannotCreateText(fileName, code == 0 ? std::string() : ui::SystemMessage(code)));
+  throw Error(CannotCreateText(fileName, code == 0 ? std::string() : SystemMessage(code)));
 }
 
 // The target as the link object holds it (raw, as set); empty when it holds none.
@@ -266,10 +265,10 @@ void WriteShortcut(const ShortcutRequest& request) {
 }
 
 std::string ShortcutFileName(const ShortcutRequest& request) {
-  // The picker destinations never use the special folder, so its lookup must not stop them.
-  const std::string folder = destination::IsPickerFolder(request.destinationIndex)
-                                 ? request.pickerDirectory
-                                 : SpecialFolderPath(request.folderNumber);
+  // A folder of the user's choosing never needs the special folder, so no lookup can stop it.
+  const Destination& destination = request.destination;
+  const std::string folder =
+      destination.specialFolder ? SpecialFolderPath(*destination.specialFolder) : destination.label;
   return LinkFileName(folder, request.shortcutName, request.addSuffix);
 }
 

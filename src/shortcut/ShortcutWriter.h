@@ -2,17 +2,17 @@
 // Writes one shell link file through the shell's link object.
 #include <string>
 
+#include "folders/Destination.h"
+
 namespace velmora {
 
 struct ShortcutRequest {
   std::string targetPath;
   std::string shortcutName;
   std::string arguments;
-  int folderNumber = 0;  // CSIDL of the special folder, looked up for destinations 0 to 3
-  int showCommand = 0;   // SW_ value, stored unchanged
+  Destination destination;  // its special folder, or the folder it names, receives the link
+  int showCommand = 0;      // SW_ value, stored unchanged
   bool addSuffix = false;
-  int destinationIndex = 0;     // the picker destinations write into pickerDirectory
-  std::string pickerDirectory;  // the folder of the picker destinations
   std::string iconFile;
   int iconIndex = 0;
 };
@@ -30,8 +30,8 @@ struct ShortcutRequest {
 // saved into and the item-ID list are released on every way out.
 void WriteShortcut(const ShortcutRequest& request);
 
-// The full file name WriteShortcut saves the link under: the picker directory or the special
-// folder, then the name and its ending. Raises the folder error as WriteShortcut does.
+// The full file name WriteShortcut saves the link under: the destination's special folder or
+// the folder it names, then the name and its ending. Raises the folder error as WriteShortcut does.
 std::string ShortcutFileName(const ShortcutRequest& request);
 
 }  // namespace velmora

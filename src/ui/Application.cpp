@@ -9,7 +9,7 @@ namespace velmora::ui {
 
 namespace {
 HINSTANCE g_instance = nullptr;
-std::string g_title = "Velmora";
+std::string g_title;
 }  // namespace
 
 void InitializeApplication(HINSTANCE instance, const std::string& title) {

@@ -11,14 +11,6 @@ namespace velmora {
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"確認";
-constexpr wchar_t kYesText[] = L"はい(&Y)";
-constexpr wchar_t kNoText[] = L"いいえ(&N)";
-// The face the main window uses too; Japanese systems have it, and Wine maps it to a Japanese
-// font of its own.
-constexpr wchar_t kFontFace[] = L"ＭＳ Ｐゴシック";
-constexpr WORD kFontPoints = 9;
-
 constexpr WORD kButtonClass = 0x0080;
 constexpr WORD kStaticClass = 0x0082;
 
@@ -82,14 +74,27 @@ class DialogTemplate {
   std::vector<WORD> words_;
 };
 
+std::wstring Wide(std::string_view text) {
+  return ToWide(text).value_or(std::wstring());
+}
+
 int TextWidth(HDC dc, const wchar_t* text) {
   SIZE size{};
   GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
   return size.cx;
 }
 
+// What the box is opened with.
+struct Question {
+  std::wstring text;
+  std::wstring yes;
+  std::wstring no;
+  int defaultId;
+};
+
 // Sizes the box to its text and centres it in the work area of the primary screen.
-void LayOut(HWND box, const std::wstring& text) {
+void LayOut(HWND box, const Question& question) {
+  const std::wstring& text = question.text;
   const HFONT font = reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0));
   const ui::WindowDcScope windowDc(box);
   const ui::SelectScope selectFont(windowDc.Dc(), font);
@@ -122,8 +127,9 @@ void LayOut(HWND box, const std::wstring& text) {
   const int textWidth = std::clamp(static_cast<int>(measured.right), 1, maxTextWidth);
   int textHeight = std::max(static_cast<int>(measured.bottom), static_cast<int>(metrics.tmHeight));
 
-  const int buttonWidth =
-      std::max(scaled(75), std::max(TextWidth(dc, kYesText), TextWidth(dc, kNoText)) + scaled(16));
+  const int widestButtonText =
+      std::max(TextWidth(dc, question.yes.c_str()), TextWidth(dc, question.no.c_str()));
+  const int buttonWidth = std::max(scaled(75), widestButtonText + scaled(16));
   const int buttonHeight = std::max(scaled(23), static_cast<int>(metrics.tmHeight) + scaled(8));
   const int buttonsWidth = 2 * buttonWidth + buttonSpacing;
 
@@ -161,12 +167,6 @@ void LayOut(HWND box, const std::wstring& text) {
                work.top + (workHeight - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// What the box is opened with.
-struct Question {
-  std::wstring text;
-  int defaultId;
-};
-
 INT_PTR CALLBACK ConfirmProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
@@ -175,7 +175,7 @@ INT_PTR CALLBACK ConfirmProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
       // The system's shared icon: not ours to destroy.
       SendDlgItemMessageW(box, kConfirmIconId, STM_SETICON,
                           reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_QUESTION)), 0);
-      LayOut(box, question.text);
+      LayOut(box, question);
       SendMessageW(box, DM_SETDEFID, static_cast<WPARAM>(question.defaultId), 0);
       SetFocus(GetDlgItem(box, question.defaultId));
       return FALSE;  // the focus is set
@@ -204,20 +204,21 @@ INT_PTR CALLBACK ConfirmProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-bool AskConfirmation(HWND owner, const std::string& text, DefaultAnswer defaultAnswer) {
+bool AskConfirmation(HWND owner, const std::string& text, const ConfirmBoxLook& look,
+                     DefaultAnswer defaultAnswer) {
   const bool yesFirst = defaultAnswer == DefaultAnswer::kYes;
+  const Question question{Wide(text), Wide(look.yes), Wide(look.no),
+                          yesFirst ? kConfirmYesId : kConfirmNoId};
   DialogTemplate dialog(
-      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_SETFOREGROUND, kCaption,
-      kFontPoints, kFontFace);
+      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_SETFOREGROUND,
+      Wide(look.caption).c_str(), look.fontPoints, Wide(look.fontFace).c_str());
   dialog.AddItem(SS_ICON, kConfirmIconId, kStaticClass, L"");
   dialog.AddItem(kTextStyle, kConfirmTextId, kStaticClass, L"");
   dialog.AddItem((yesFirst ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | WS_GROUP,
-                 kConfirmYesId, kButtonClass, kYesText);
+                 kConfirmYesId, kButtonClass, question.yes.c_str());
   dialog.AddItem((yesFirst ? BS_PUSHBUTTON : BS_DEFPUSHBUTTON) | WS_TABSTOP, kConfirmNoId,
-                 kButtonClass, kNoText);
+                 kButtonClass, question.no.c_str());
 
-  const Question question{ToWide(text).value_or(std::wstring()),
-                          yesFirst ? kConfirmYesId : kConfirmNoId};
   const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.Get(), owner,
                                                  ConfirmProc, reinterpret_cast<LPARAM>(&question));
   return answer == IDYES;

@@ -22,9 +22,6 @@ bool RunGuarded(Handler&& handler) {
   return false;
 }
 
-// The system's message for an error code, trimmed for the report; empty when it has none.
-std::string SystemMessage(unsigned long code);
-
 // Where reports go instead of the message box; nullptr restores the box. For tests, which
 // cannot answer a modal box on their own thread.
 using ErrorSink = void (*)(std::string_view message);

@@ -253,7 +253,7 @@ ListBox::ListBox(Widget& parent, int id, Bounds bounds, ControlStyle look)
 
 int ListBox::ItemIndex() const {
   if (!HasWindow())
-    return 0;
+    return -1;
   return static_cast<int>(SendMessageA(Handle(), LB_GETCURSEL, 0, 0));
 }
 

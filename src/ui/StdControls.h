@@ -67,6 +67,9 @@ class CheckBox : public Button {
 
 class ComboBox : public Control {
  public:
+  // The height of a drop-down list at 96 DPI, below the box's own.
+  static constexpr int kDropDownHeight = 160;
+
   ComboBox(Widget& parent, int id, Bounds bounds, std::vector<std::string> items, DWORD style);
   // The selected item, -1 for none. In a box with an edit field it is the item whose text the
   // field holds, also when the user typed it rather than chose it.
@@ -76,7 +79,7 @@ class ComboBox : public Control {
  protected:
   void OnWindowCreated() override;
   void SaveWindowState() override;
-  int ExtraCreationHeight() const override { return 160; }  // the drop-down list
+  int ExtraCreationHeight() const override { return kDropDownHeight; }
 
  private:
   std::vector<std::string> items_;
@@ -125,7 +128,7 @@ class Picture : public Control {
 class ListBox : public Control {
  public:
   ListBox(Widget& parent, int id, Bounds bounds, ControlStyle look);
-  // The selected position, -1 for none; 0 while the list has no window yet.
+  // The selected position, -1 for none, as while the list has no window yet.
   int ItemIndex() const;
   // Selects an item (-1: none) without raising onClick, as the list box itself does not.
   void SetItemIndex(int index);

@@ -40,12 +40,17 @@ bool Widget::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
       auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
       if (item->CtlType == ODT_MENU)
         break;
-      for (Control* candidate : children_) {
-        if (candidate->Id() == static_cast<int>(item->CtlID))
-          child = candidate;
-      }
+      child = ChildById(static_cast<int>(item->CtlID));
       break;
     }
+    case WM_DELETEITEM:
+      // One for every item a list drops, thousands at a time: found by its ID, which costs no
+      // call to the system, and answered here.
+      child = ChildById(static_cast<int>(wParam));
+      if (!child || !child->KeepsNoItemData())
+        return false;
+      result = TRUE;
+      return true;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -56,6 +61,14 @@ bool Widget::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
       return false;
   }
   return child && child->Reflect(message, wParam, lParam, result);
+}
+
+Control* Widget::ChildById(int id) const {
+  for (Control* candidate : children_) {
+    if (candidate->Id() == id)
+      return candidate;
+  }
+  return nullptr;
 }
 
 void Widget::SetFont(const FontSpec& font) {

@@ -59,8 +59,10 @@ class Widget {
   // The window's font changed: its own, an inherited one, or one made for a new DPI.
   virtual void OnFontChanged() {}
   // Hands the controls' notifications (WM_COMMAND, WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*)
-  // back to the child control they concern.
+  // back to the child control they concern, and answers WM_DELETEITEM for a child that keeps no
+  // item data.
   bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  Control* ChildById(int id) const;
   // Sends the current font to this window and to every descendant that inherits it.
   void ApplyFontToTree();
   void CreateChildWindows();

@@ -45,6 +45,13 @@ const char kParametersNotInCodePageReport[] =
     "別の文字に変わってしまうため、使えません.";
 const char kIoFileNotFound[] = "ﾌｧｲﾙが見つかりません";
 const char kIoInvalidName[] = "不正なﾌｧｲﾙ名です";
+const char kIoTooManyOpen[] = "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます";
+const char kIoAccessDenied[] = "ﾌｧｲﾙへのｱｸｾｽが拒否されました";
+const char kIoReadPastEnd[] = "ﾌｧｲﾙの末尾以降を読み込みました";
+const char kIoDiskFull[] = "ﾃﾞｨｽｸがいっぱいです";
+const char kIoNotANumber[] = "入力値が数値ではありません";
+const char kIoOther21[] = "I/O ｴﾗｰ (21)";
+const char kIoOtherMinus1[] = "I/O ｴﾗｰ (-1)";
 const char kHangulFolderMessage[] =
     "フォルダ「??」の名前には、この環境の文字コードで表せない文字があるため、開けません";
 

@@ -1,6 +1,7 @@
 #pragma once
-// Japanese texts the Windows and whole-program tests expect, as the system code page's bytes
-// (932), written out here rather than taken from the program so that a wrong program text shows.
+// Japanese texts the tests of every tier expect, as the system code page's bytes (932), written
+// out here rather than taken from the program so that a wrong program text shows. Host-buildable
+// for the unit tests: it includes nothing.
 
 namespace velmora::test_text {
 
@@ -41,9 +42,16 @@ extern const char kPathNotInCodePageReportTail[];  // after the path, "?" for wh
 // Typed or pasted text that the code page cannot hold, in the name and in the parameters.
 extern const char kNameNotInCodePageReport[];
 extern const char kParametersNotInCodePageReport[];
-// The input/output errors of a folder that does not exist: system codes 2 and 3.
+// The input/output errors by system error code: 2 and 3 for a folder that does not exist.
 extern const char kIoFileNotFound[];
 extern const char kIoInvalidName[];
+extern const char kIoTooManyOpen[];   // 4
+extern const char kIoAccessDenied[];  // 5
+extern const char kIoReadPastEnd[];   // 100
+extern const char kIoDiskFull[];      // 101
+extern const char kIoNotANumber[];    // 106
+extern const char kIoOther21[];       // any other code, 21
+extern const char kIoOtherMinus1[];   // and 0xFFFFFFFF
 // The error on opening the folder 한글, which the code page shows as "??".
 extern const char kHangulFolderMessage[];
 

@@ -141,8 +141,7 @@ TEST_F(CreateCommand, NoOrEscapeWritesNothingAndKeepsTheWindowOpen) {
   EXPECT_TRUE(run.StaysOpen());
   EXPECT_FALSE(Exists(desktopLink_.Path()));
   EXPECT_EQ(run.Text(id::kEdit1), target_);
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
   EXPECT_FALSE(Exists(desktopLink_.Path()));
 }
 
@@ -203,8 +202,7 @@ TEST_F(CreateCommand, MissingWindowStateIsReportedAndNothingIsWritten) {
   EXPECT_EQ(run.AnswerErrorBox(), test_text::kNoWindowStateReport);
   EXPECT_TRUE(run.StaysOpen());
   EXPECT_FALSE(Exists(desktopLink_.Path()));
-  run.Click(id::kBitBtn2);
-  ASSERT_TRUE(run.WaitForExit());
+  ASSERT_TRUE(run.CloseWindow());
   EXPECT_FALSE(Exists(desktopLink_.Path()));
   EXPECT_EQ(sandbox_.Setting("WindowState"), "-1");
 }
@@ -230,8 +228,7 @@ TEST_F(CreateCommand, NamesThatAreNoPlainFileNameAreRefusedBeforeTheQuestion) {
     ExpectRefusedBeforeTheQuestion(run, id::kEdit2, c.report);
     EXPECT_EQ(run.Text(id::kEdit2), c.name);
   }
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
   EXPECT_EQ(FolderEntries(sandbox_.Folder()), before);
   EXPECT_FALSE(Exists(TempFolder() + "\\escaped.lnk"));
 }
@@ -279,8 +276,7 @@ TEST_F(CreateCommand, AFolderOfTheLinksNameMakesTheSaveFailAndIsReported) {
   ASSERT_TRUE(App::Answer(box, IDYES));
   EXPECT_EQ(run.AnswerErrorBox(), link + test_text::kCannotCreateReportTail);
   EXPECT_TRUE(run.StaysOpen());
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 TEST_F(CreateCommand, DriveRootTargetStaysARootAndTheLinkPointsAtTheDrive) {
@@ -332,8 +328,7 @@ TEST_F(CreateCommand, TextTheCodePageCannotHoldIsRefusedWithItsFieldsMessageAndN
     ASSERT_TRUE(WaitUntil([&] { return App::WideTextOf(run.Control(c.field)) == c.text; }, 3000));
     ExpectRefusedBeforeTheQuestion(run, c.field, c.report);
   }
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
   EXPECT_EQ(FolderEntries(sandbox_.Folder()), before);
 }
 
@@ -348,8 +343,7 @@ TEST_F(CreateCommand, ATargetDeletedAfterItWasChosenIsReportedBeforeTheQuestion)
   EXPECT_EQ(run.AnswerErrorBox(), std::string(test_text::kIoFileNotFound) + ".");
   EXPECT_TRUE(run.StaysOpen(300));
   EXPECT_EQ(run.AnyBox(), nullptr);
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
   EXPECT_EQ(FolderEntries(sandbox_.Folder()), before);
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "app/ControlIds.h"
 #include "base/KernelHandles.h"
 #include "base/WideText.h"
 
@@ -179,6 +180,11 @@ Sandbox::Sandbox() {
   ready_ = CopyFileA(program.c_str(), Executable().c_str(), FALSE) != FALSE;
 }
 
+Sandbox::Sandbox(const std::string& settings) : Sandbox() {
+  if (ready_)
+    WriteSettings(settings);
+}
+
 Sandbox::~Sandbox() {
   RemoveTree(folder_);
 }
@@ -278,6 +284,11 @@ bool App::WaitForExit(DWORD timeoutMs) {
   TerminateProcess(process_, 1);
   WaitForSingleObject(process_, kExitTimeoutMs);
   return false;
+}
+
+bool App::CloseWindow() {
+  Click(id::kBitBtn2);
+  return WaitForExit();
 }
 
 bool App::StaysOpen(DWORD quietMs) const {

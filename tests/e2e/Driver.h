@@ -54,6 +54,8 @@ class FileCleanup {
 class Sandbox {
  public:
   Sandbox();
+  // With these settings in its settings file.
+  explicit Sandbox(const std::string& settings);
   ~Sandbox();
   Sandbox(const Sandbox&) = delete;
   Sandbox& operator=(const Sandbox&) = delete;
@@ -100,6 +102,8 @@ class App {
   bool Running() const;
   // Waits for the process to end; ends it and returns false when it does not in time.
   bool WaitForExit(DWORD timeoutMs = kExitTimeoutMs);
+  // Closes the window with its close button, as a user does, and waits for the process to end.
+  bool CloseWindow();
   // Stays true for `quietMs`: the process runs and its main window stays visible.
   bool StaysOpen(DWORD quietMs = 700) const;
 

@@ -120,8 +120,7 @@ TEST_F(IconChoice, ListKeepsItsRowsAfterALibraryThatNeededTheScrollBar) {
     ASSERT_TRUE(WaitUntil([&] { return run.ListCount(id::kImageListBox1) == count; }, 5000));
     EXPECT_TRUE(ShowsWholeRowsInItsFrame(run));
   }
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 // Each damaged source of the generated fixtures, as the target on the command line and as the

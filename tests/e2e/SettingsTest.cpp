@@ -36,15 +36,9 @@ void ExpectSaved(const Sandbox& sandbox, const char* itemIndex, const char* strF
   EXPECT_EQ(sandbox.Setting("WindowState"), windowState);
 }
 
-void CloseAndWait(App& run) {
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
-}
-
 TEST(Settings, OutOfRangeAndOddValuesAreRestoredAsTheirNearestMeaningAndSavedBack) {
-  Sandbox sandbox;
+  Sandbox sandbox("[Window]\r\nStart=0\r\nItemIndex=9\r\nStrFlag=yes\r\nWindowState=3\r\n");
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings("[Window]\r\nStart=0\r\nItemIndex=9\r\nStrFlag=yes\r\nWindowState=3\r\n");
   {
     App run(sandbox);
     ASSERT_NE(run.WaitForWindow(), nullptr);
@@ -52,7 +46,7 @@ TEST(Settings, OutOfRangeAndOddValuesAreRestoredAsTheirNearestMeaningAndSavedBac
     EXPECT_TRUE(run.IsEnabled(id::kGroupBox2));
     EXPECT_TRUE(run.IsChecked(id::kCheckBox1));
     EXPECT_EQ(run.ComboSelection(id::kComboBox1), -1);
-    CloseAndWait(run);
+    EXPECT_TRUE(run.CloseWindow());
   }
   ExpectSaved(sandbox, "5", "1", "-1");
 
@@ -64,7 +58,7 @@ TEST(Settings, OutOfRangeAndOddValuesAreRestoredAsTheirNearestMeaningAndSavedBac
     EXPECT_FALSE(run.IsEnabled(id::kGroupBox2));
     EXPECT_FALSE(run.IsChecked(id::kCheckBox1));
     EXPECT_EQ(run.ComboSelection(id::kComboBox1), 2);
-    CloseAndWait(run);
+    EXPECT_TRUE(run.CloseWindow());
   }
   ExpectSaved(sandbox, "-1", "0", "2");
 }
@@ -81,7 +75,7 @@ TEST(Settings, HexadecimalDestinationsSelectTheirItem) {
     EXPECT_EQ(CheckedDestination(run), 5);
     EXPECT_TRUE(run.IsEnabled(id::kGroupBox2));
     EXPECT_TRUE(run.IsChecked(id::kCheckBox1));
-    CloseAndWait(run);
+    EXPECT_TRUE(run.CloseWindow());
     EXPECT_EQ(sandbox.Setting("ItemIndex"), "5");
   }
 }
@@ -103,7 +97,7 @@ TEST(FirstStart, DeclinedOfferComesBeforeTheWindowWritesNoLinkAndIsNotMadeAgain)
     EXPECT_EQ(sandbox.Setting("Start"), "0");
     EXPECT_FALSE(sandbox.Setting("ItemIndex").has_value());
     EXPECT_FALSE(Exists(link.Path()));
-    CloseAndWait(run);
+    EXPECT_TRUE(run.CloseWindow());
   }
   EXPECT_EQ(sandbox.Setting("Start"), "0");
   ExpectSaved(sandbox, "0", "1", "0");
@@ -111,7 +105,7 @@ TEST(FirstStart, DeclinedOfferComesBeforeTheWindowWritesNoLinkAndIsNotMadeAgain)
     App run(sandbox);
     ASSERT_NE(run.WaitForWindow(), nullptr);
     EXPECT_EQ(run.AnyBox(), nullptr);
-    CloseAndWait(run);
+    EXPECT_TRUE(run.CloseWindow());
   }
   EXPECT_FALSE(Exists(link.Path()));
 }
@@ -133,7 +127,7 @@ TEST(FirstStart, AcceptedOfferPutsALinkToTheProgramIntoSendTo) {
     ASSERT_NE(run.WaitForWindow(), nullptr);
     EXPECT_EQ(run.AnyBox(), nullptr);
     EXPECT_EQ(sandbox.Setting("Start"), "0");
-    CloseAndWait(run);
+    EXPECT_TRUE(run.CloseWindow());
   }
   ASSERT_TRUE(Exists(link.Path()));
 
@@ -159,9 +153,8 @@ TEST(FirstStart, SendToLinkThatCannotBeSavedIsReportedAndTheSavedChoicesAreResto
   // A folder of the link's name: the save cannot replace it.
   const FileCleanup blocker(sendTo + "\\" + test_text::kSendToLink);
   MakeFolder(blocker.Path());
-  Sandbox sandbox;
+  Sandbox sandbox("[Window]\r\nItemIndex=4\r\nStrFlag=0\r\nWindowState=2\r\n");
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings("[Window]\r\nItemIndex=4\r\nStrFlag=0\r\nWindowState=2\r\n");
   {
     App run(sandbox);
     const HWND offer = run.WaitForConfirmBox();
@@ -174,15 +167,14 @@ TEST(FirstStart, SendToLinkThatCannotBeSavedIsReportedAndTheSavedChoicesAreResto
     EXPECT_EQ(CheckedDestination(run), 4);
     EXPECT_FALSE(run.IsChecked(id::kCheckBox1));
     EXPECT_EQ(run.ComboSelection(id::kComboBox1), 2);
-    CloseAndWait(run);
+    EXPECT_TRUE(run.CloseWindow());
   }
   ExpectSaved(sandbox, "4", "0", "2");
 }
 
 TEST(Settings, EndOfTheSessionSavesTheChoicesAsClosingDoesAndATypedWindowStateCounts) {
-  Sandbox sandbox;
+  Sandbox sandbox(kNoOffer);
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
   App run(sandbox);
   ASSERT_NE(run.WaitForWindow(), nullptr);
   run.Click(id::kRadioItem0 + 2);

@@ -18,9 +18,8 @@ namespace velmora::e2e {
 namespace {
 
 TEST(Startup, ShortNameTargetIsShownLongWithItsNameProposedAndItsFolderRemembered) {
-  Sandbox sandbox;
+  Sandbox sandbox(kNoOffer);
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
   const std::string folder = sandbox / "Long Folder Name";
   MakeFolder(folder);
   const std::string target = folder + "\\Some Tool.exe";
@@ -38,14 +37,12 @@ TEST(Startup, ShortNameTargetIsShownLongWithItsNameProposedAndItsFolderRemembere
   EXPECT_TRUE(run.IsEnabled(id::kBitBtn1));
   EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) << run.FocusId();
   EXPECT_EQ(sandbox.Setting("InitialDir"), folder);
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 TEST(Startup, WithoutTargetEscapeDoesNothingAndAltCClosesAndSaves) {
-  Sandbox sandbox;
+  Sandbox sandbox(kNoOffer);
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
   App run(sandbox);
   ASSERT_NE(run.WaitForWindow(), nullptr);
   EXPECT_EQ(run.Text(id::kEdit1), "");
@@ -66,9 +63,8 @@ TEST(Startup, WithoutTargetEscapeDoesNothingAndAltCClosesAndSaves) {
 }
 
 TEST(Startup, OnlyTheFirstArgumentUpToAnUnquotedBlankIsTheTarget) {
-  Sandbox sandbox;
+  Sandbox sandbox(kNoOffer);
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
   MakeFile(sandbox / "My");
   MakeFile(sandbox / "My File.txt");
   MakeFile(sandbox / "second.txt");
@@ -77,8 +73,7 @@ TEST(Startup, OnlyTheFirstArgumentUpToAnUnquotedBlankIsTheTarget) {
     ASSERT_NE(run.WaitForWindow(), nullptr);
     EXPECT_EQ(run.Text(id::kEdit1), sandbox / "My");
     EXPECT_EQ(run.Text(id::kEdit2), "My");
-    run.Click(id::kBitBtn2);
-    EXPECT_TRUE(run.WaitForExit());
+    EXPECT_TRUE(run.CloseWindow());
   }
   {
     // Built step by step: GCC 12 warns falsely (-Wrestrict) on one long concatenation.
@@ -91,8 +86,7 @@ TEST(Startup, OnlyTheFirstArgumentUpToAnUnquotedBlankIsTheTarget) {
     ASSERT_NE(run.WaitForWindow(), nullptr);
     EXPECT_EQ(run.Text(id::kEdit1), sandbox / "My File.txt");
     EXPECT_EQ(run.Text(id::kEdit2), "My File");
-    run.Click(id::kBitBtn2);
-    EXPECT_TRUE(run.WaitForExit());
+    EXPECT_TRUE(run.CloseWindow());
   }
 }
 
@@ -111,36 +105,31 @@ TEST(Startup, RelativeArgumentNamesAFileOfTheStartFolderWhateverTheRestoredDesti
   App run(sandbox, options);
   ASSERT_NE(run.WaitForWindow(), nullptr);
   EXPECT_EQ(run.Text(id::kEdit1), start + "\\x.txt");
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 TEST(Startup, ArgumentTheCodePageCannotHoldIsRefusedWithAMessage) {
-  Sandbox sandbox;
+  Sandbox sandbox(kNoOffer);
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
   LaunchOptions options;
   options.wideArguments = L"\"" + ToWide(sandbox.Folder()).value_or(L"") + L"\\\uD55C\uAE00.txt\"";
   App run(sandbox, options);
   EXPECT_EQ(run.AnswerErrorBox(), (sandbox / "??.txt") + test_text::kPathNotInCodePageReportTail);
   ASSERT_NE(run.WaitForWindow(), nullptr);
   EXPECT_EQ(run.Text(id::kEdit1), "");
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 TEST(Startup, HiddenShowStateStillShowsTheWindow) {
-  Sandbox sandbox;
+  Sandbox sandbox(kNoOffer);
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
   LaunchOptions options;
   options.showWindow = SW_HIDE;
   App run(sandbox, options);
   ASSERT_NE(run.WaitForWindow(), nullptr);
   EXPECT_TRUE(IsWindowVisible(run.Window()));
   EXPECT_FALSE(IsIconic(run.Window()));
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 // Measures in physical pixels, whatever this process's own awareness.
@@ -242,9 +231,8 @@ void ExpectLayout(DWORD dpi, SIZE client, RECT edit1, int iconCell, int pictureS
   const PhysicalPixels physical;
   const RegistryValue logPixels(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", dpi);
   ASSERT_TRUE(logPixels.Set());
-  Sandbox sandbox;
+  Sandbox sandbox(kNoOffer);
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
   App run(sandbox);
   ASSERT_NE(run.WaitForWindow(), nullptr);
   const SIZE size = run.ClientSize();
@@ -266,8 +254,7 @@ void ExpectLayout(DWORD dpi, SIZE client, RECT edit1, int iconCell, int pictureS
   const ProgramResources resources(sandbox.Executable());
   ASSERT_NE(resources.Module(), nullptr);
   ExpectPictures(run, resources, pictureSize);
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 TEST(Layout, ClientAreaAt96Dpi) {
@@ -333,10 +320,7 @@ class Keyboard : public ::testing::Test {
     ASSERT_NE(run_->WaitForWindow(), nullptr);
     ASSERT_TRUE(WaitUntil([&] { return run_->FocusId() == id::kButton1; }, 2000));
   }
-  void CloseWindow() {
-    run_->Click(id::kBitBtn2);
-    EXPECT_TRUE(run_->WaitForExit());
-  }
+  void CloseWindow() { EXPECT_TRUE(run_->CloseWindow()); }
 
   Sandbox sandbox_;
   std::optional<App> run_;

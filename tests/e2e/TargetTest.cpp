@@ -22,9 +22,8 @@ namespace {
 }
 
 TEST(Drop, FirstDroppedItemBecomesTheTargetAndEveryLaterDropReplacesIt) {
-  Sandbox sandbox;
+  Sandbox sandbox(kNoOffer);
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
   MakeFile(sandbox / "first.txt");
   MakeFile(sandbox / "second.doc");
   MakeFolder(sandbox / "Dropped Folder");
@@ -53,14 +52,12 @@ TEST(Drop, FirstDroppedItemBecomesTheTargetAndEveryLaterDropReplacesIt) {
   EXPECT_TRUE(WaitUntil([&] { return run.FocusId() == id::kEdit2; }, 3000)) << run.FocusId();
   EXPECT_EQ(run.AnyBox(), nullptr);
   EXPECT_TRUE(run.Running());
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 TEST(Drop, PathsOf259And300CharactersArriveWhole) {
-  Sandbox sandbox;
+  Sandbox sandbox(kNoOffer);
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
   // Folders of 20 characters until one more would pass the limit of a folder path, then a file
   // name that makes the path exactly 259 characters.
   std::string folder = sandbox.Folder();
@@ -86,14 +83,12 @@ TEST(Drop, PathsOf259And300CharactersArriveWhole) {
     EXPECT_TRUE(HasTarget(run, target, name));
     EXPECT_EQ(sandbox.Setting("InitialDir"), folder);
   }
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 TEST(Drop, NameTheCodePageCannotHoldIsRefusedWithAMessage) {
-  Sandbox sandbox;
+  Sandbox sandbox(kNoOffer);
   ASSERT_TRUE(sandbox.Ready());
-  sandbox.WriteSettings(kNoOffer);
   MakeFile(sandbox / "first.txt");
   App run(sandbox);
   ASSERT_NE(run.WaitForWindow(), nullptr);
@@ -105,8 +100,7 @@ TEST(Drop, NameTheCodePageCannotHoldIsRefusedWithAMessage) {
   EXPECT_EQ(run.AnswerErrorBox(), (sandbox / "caf?.txt") + test_text::kPathNotInCodePageReportTail);
   EXPECT_TRUE(run.StaysOpen());
   EXPECT_EQ(run.Text(id::kEdit1), sandbox / "first.txt");
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 // A program whose settings remember a folder that holds one file.
@@ -148,8 +142,7 @@ TEST_F(Browse, OpensAtTheRememberedFolderAndTakesTheChosenFileWhileCancelChanges
   EXPECT_EQ(run.Text(id::kEdit1), remembered_ + "\\only-here.txt");
   EXPECT_EQ(run.Text(id::kEdit2), "kept");
   EXPECT_EQ(sandbox_.Setting("InitialDir"), remembered_);
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 TEST_F(Browse, OffersTheLastFilesNameOnlyAndOpensInTheRememberedFolder) {
@@ -183,8 +176,7 @@ TEST_F(Browse, OffersTheLastFilesNameOnlyAndOpensInTheRememberedFolder) {
   EXPECT_TRUE(
       WaitUntil([&] { return run.Text(id::kEdit4) == remembered_ + "\\only-here.txt"; }, 5000))
       << run.Text(id::kEdit4);
-  run.Click(id::kBitBtn2);
-  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 }  // namespace

@@ -8,8 +8,7 @@
 #include <string_view>
 
 #include "FuzzChecks.h"
-#include "folders/DestinationFolder.h"
-#include "folders/Destinations.h"
+#include "folders/Destination.h"
 #include "shortcut/CreateRules.h"
 
 using namespace velmora;
@@ -21,16 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view picker = fields.Next();
   const std::string_view parameters = fields.Next();
 
-  const bool destination = index >= 0 && index < destination::kCount;
-  const std::optional<std::string> label = DestinationLabel(index, target, picker);
-  VELMORA_FUZZ_CHECK(label.has_value() == destination);
-  VELMORA_FUZZ_CHECK(FolderNumberFor(index).has_value() == destination);
+  const std::optional<Destination> destination = ResolveDestination(index, target, picker);
+  VELMORA_FUZZ_CHECK(destination.has_value() == (index >= 0 && index < destination::kCount));
   VELMORA_FUZZ_CHECK(ShowCommandFor(index).has_value() == (index >= 0 && index < 3));
-  const std::string folder = PickerDestinationFolder(index, target, picker);
-  if (destination::IsPickerFolder(index))
-    VELMORA_FUZZ_CHECK(folder == *label);
-  else
-    VELMORA_FUZZ_CHECK(folder.empty());
+  // A special folder, or the very folder the question names.
+  if (destination)
+    VELMORA_FUZZ_CHECK(destination->specialFolder.has_value() == (index < 4));
 
   const std::string arguments = LinkArguments(target, parameters);
   VELMORA_FUZZ_CHECK(arguments == parameters ||

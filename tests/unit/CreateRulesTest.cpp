@@ -5,40 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include "TestTexts.h"
 #include "UnitTexts.h"
 
 namespace {
 
 using velmora::ConfirmationText;
-using velmora::DestinationLabel;
-using velmora::FolderNumberFor;
 using velmora::LinkArguments;
 using velmora::ProductBanner;
 using velmora::ShowCommandFor;
+namespace tt = velmora::test_text;
 namespace ut = velmora::unit_text;
-
-TEST(CreateRules, DestinationLabels) {
-  EXPECT_EQ(DestinationLabel(0, "C:\\Tools\\edit.exe", "D:\\"), ut::kDesktop);
-  EXPECT_EQ(DestinationLabel(3, "C:\\Tools\\edit.exe", "D:\\"), ut::kSendTo);
-  EXPECT_EQ(DestinationLabel(4, "C:\\Tools\\edit.exe", "D:\\"), "C:\\Tools");
-  EXPECT_EQ(DestinationLabel(4, "C:\\edit.exe", "D:\\"), "C:\\");
-  EXPECT_EQ(DestinationLabel(4, ut::kSoFolderFile, "D:\\"), ut::kSoFolder);
-  EXPECT_EQ(DestinationLabel(5, "C:\\Tools\\edit.exe", "D:\\"), "D:\\");
-  EXPECT_EQ(DestinationLabel(5, "C:\\Tools\\edit.exe", "D:\\Work"), "D:\\Work");
-  EXPECT_EQ(DestinationLabel(-1, "C:\\Tools\\edit.exe", "D:\\"), std::nullopt);
-  EXPECT_EQ(DestinationLabel(6, "C:\\Tools\\edit.exe", "D:\\"), std::nullopt);
-}
-
-TEST(CreateRules, FolderNumbers) {
-  EXPECT_EQ(FolderNumberFor(0), 16);
-  EXPECT_EQ(FolderNumberFor(1), 2);
-  EXPECT_EQ(FolderNumberFor(2), 7);
-  EXPECT_EQ(FolderNumberFor(3), 9);
-  EXPECT_EQ(FolderNumberFor(4), 8);
-  EXPECT_EQ(FolderNumberFor(5), 8);
-  EXPECT_EQ(FolderNumberFor(-1), std::nullopt);
-  EXPECT_EQ(FolderNumberFor(6), std::nullopt);
-}
 
 TEST(CreateRules, ShowCommands) {
   EXPECT_EQ(ShowCommandFor(0), 10);
@@ -60,7 +37,7 @@ TEST(CreateRules, ArgumentsAreQuotedWhenTheTargetPathHasASpace) {
 }
 
 TEST(CreateRules, ConfirmationTextBytes) {
-  EXPECT_EQ(ConfirmationText(ut::kMemo, ut::kDesktop), ut::kMemoOnDesktopQuestion);
+  EXPECT_EQ(ConfirmationText(tt::kNotepad, ut::kDesktop), tt::kConfirmNotepadOnDesktop);
   const std::string text = ConfirmationText("", "C:\\");
   EXPECT_EQ(text.substr(0, 2), "\"\"");
   EXPECT_NE(text.find("C:\\"), std::string::npos);

@@ -2,26 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include "UnitTexts.h"
+#include "TestTexts.h"
 
 namespace {
 
 using velmora::IoErrorText;
-namespace ut = velmora::unit_text;
+namespace tt = velmora::test_text;
 
 TEST(IoErrorText, CodesWithTextsOfTheirOwn) {
-  EXPECT_EQ(IoErrorText(2), ut::kIoFileNotFound);
-  EXPECT_EQ(IoErrorText(3), ut::kIoInvalidName);
-  EXPECT_EQ(IoErrorText(4), ut::kIoTooManyOpen);
-  EXPECT_EQ(IoErrorText(5), ut::kIoAccessDenied);
-  EXPECT_EQ(IoErrorText(100), ut::kIoReadPastEnd);
-  EXPECT_EQ(IoErrorText(101), ut::kIoDiskFull);
-  EXPECT_EQ(IoErrorText(106), ut::kIoNotANumber);
+  EXPECT_EQ(IoErrorText(2), tt::kIoFileNotFound);
+  EXPECT_EQ(IoErrorText(3), tt::kIoInvalidName);
+  EXPECT_EQ(IoErrorText(4), tt::kIoTooManyOpen);
+  EXPECT_EQ(IoErrorText(5), tt::kIoAccessDenied);
+  EXPECT_EQ(IoErrorText(100), tt::kIoReadPastEnd);
+  EXPECT_EQ(IoErrorText(101), tt::kIoDiskFull);
+  EXPECT_EQ(IoErrorText(106), tt::kIoNotANumber);
 }
 
 TEST(IoErrorText, OtherCodesShowTheNumber) {
-  EXPECT_EQ(IoErrorText(21), ut::kIoOther21);
-  EXPECT_EQ(IoErrorText(0xFFFFFFFFul), ut::kIoOtherMinus1);
+  EXPECT_EQ(IoErrorText(21), tt::kIoOther21);
+  EXPECT_EQ(IoErrorText(0xFFFFFFFFul), tt::kIoOtherMinus1);
 }
 
 }  // namespace

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "TestTexts.h"
 #include "UnitTexts.h"
 
 namespace {
 
 using velmora::LinkFileName;
 using velmora::LinkWorkingDirectory;
+namespace tt = velmora::test_text;
 namespace ut = velmora::unit_text;
 
 TEST(LinkNaming, WorkingDirectoryKeepsItsClosingSeparator) {
@@ -30,18 +32,19 @@ TEST(LinkNaming, WorkingDirectoryOfDoubleByteFolders) {
 
 TEST(LinkNaming, FileNameWithAndWithoutSuffix) {
   const std::string desktop = "C:\\Users\\d\\Desktop";
-  EXPECT_EQ(LinkFileName(desktop, ut::kMemo, true), ut::kMemoWithSuffix);
-  EXPECT_EQ(LinkFileName(desktop, ut::kMemo, false), desktop + "\\" + ut::kMemo + ".lnk");
+  EXPECT_EQ(LinkFileName(desktop, tt::kNotepad, true), ut::kMemoWithSuffix);
+  EXPECT_EQ(LinkFileName(desktop, tt::kNotepad, false), desktop + "\\" + tt::kNotepad + ".lnk");
 }
 
 TEST(LinkNaming, FileNameAddsExactlyOneSeparatorAndKeepsTheName) {
-  EXPECT_EQ(LinkFileName("C:\\", ut::kMemo, false), std::string("C:\\\\") + ut::kMemo + ".lnk");
+  EXPECT_EQ(LinkFileName("C:\\", tt::kNotepad, false),
+            std::string("C:\\\\") + tt::kNotepad + ".lnk");
   EXPECT_EQ(LinkFileName(ut::kSoFolder, "a", false), std::string(ut::kSoFolder) + "\\a.lnk");
   EXPECT_EQ(LinkFileName("D:\\x", " a b ", false), "D:\\x\\ a b .lnk");
   EXPECT_EQ(LinkFileName("D:\\x", "", false), "D:\\x\\.lnk");
   const std::string withSuffix = LinkFileName("D:\\x", "", true);
   const std::string memoWithSuffix = ut::kMemoWithSuffix;
-  const std::string suffix = memoWithSuffix.substr(memoWithSuffix.find(ut::kMemo) + 6);
+  const std::string suffix = memoWithSuffix.substr(memoWithSuffix.find(tt::kNotepad) + 6);
   EXPECT_EQ(withSuffix, "D:\\x\\" + suffix);
 }
 

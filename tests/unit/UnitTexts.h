@@ -1,6 +1,7 @@
 #pragma once
-// Japanese texts the unit tests expect, as the CP932 bytes the program works with. Defined in
-// UnitTexts.cpp, which is compiled with CP932 as its execution character set.
+// Japanese texts only the unit tests expect, as the CP932 bytes the program works with (those
+// of every tier are in tests/common/TestTexts.h). Defined in UnitTexts.cpp, which is compiled
+// with CP932 as its execution character set.
 
 namespace velmora::unit_text {
 
@@ -11,11 +12,9 @@ extern const char kSoFolder[];
 extern const char kSoFolderWithSlash[];
 extern const char kDirSoName[];
 
-extern const char kMemo[];
 extern const char kMemoWithSuffix[];
 extern const char kDesktop[];
 extern const char kSendTo[];
-extern const char kMemoOnDesktopQuestion[];
 
 extern const char kCannotWriteMessage[];
 extern const char kCannotWriteReport[];
@@ -25,15 +24,5 @@ extern const char kAccessDeniedTrimmed[];
 extern const char kOleNoInterface[];
 extern const char kOleSmallCode[];
 extern const char kOleLowerCase[];
-
-extern const char kIoFileNotFound[];
-extern const char kIoInvalidName[];
-extern const char kIoTooManyOpen[];
-extern const char kIoAccessDenied[];
-extern const char kIoReadPastEnd[];
-extern const char kIoDiskFull[];
-extern const char kIoNotANumber[];
-extern const char kIoOther21[];
-extern const char kIoOtherMinus1[];
 
 }  // namespace velmora::unit_text

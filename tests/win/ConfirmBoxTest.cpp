@@ -1,6 +1,6 @@
-// The confirmation box, shown from the test's thread while a second thread finds it, looks at
-// it the way a user would and answers it.
-#include "ui/ConfirmBox.h"
+// The program's confirmation box, shown from the test's thread while a second thread finds it,
+// looks at it the way a user would and answers it.
+#include "app/Confirmation.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -151,7 +151,7 @@ bool ShowAndAnswer(HWND owner, const std::string& text, const Answer& answer, Se
       PostMessageW(box, WM_COMMAND, MAKEWPARAM(kConfirmNoId, BN_CLICKED), 0);
     }
   });
-  const bool result = AskConfirmation(owner, text, defaultAnswer);
+  const bool result = AskConfirmation(owner, text, kConfirmBox, defaultAnswer);
   helper.join();
   return result;
 }

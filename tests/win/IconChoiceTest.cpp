@@ -8,9 +8,9 @@
 
 #include "IconFixtureColors.h"
 #include "IconProbe.h"
+#include "ReportCapture.h"
 #include "TestFiles.h"
 #include "app/Main.h"
-#include "ui/ErrorReport.h"
 
 namespace velmora {
 namespace {
@@ -19,8 +19,6 @@ using testing::FixturePath;
 using testing::IconCentre;
 using testing::ImageCentre;
 using testing::kLargeIconColors;
-
-void IgnoreReport(std::string_view) {}
 
 // The main window with every control, without its creation and show handlers (no first-start
 // question, no settings read).
@@ -52,17 +50,17 @@ class IconChoice : public ::testing::Test {
         text_(scratch_ / "notes.txt"),
         fakeProgram_(scratch_ / "Fake.exe"),
         missing_(scratch_ / "missing.dll") {
-    ui::SetErrorSink(&IgnoreReport);
     testing::MakeFile(text_, "text");
     testing::MakeFile(fakeProgram_, "not a program");
   }
   ~IconChoice() override {
-    ui::SetErrorSink(nullptr);
     // SetTarget remembers the folder in the settings next to this test program.
     if (!hadSettings_)
       DeleteFileA(settings_.c_str());
   }
 
+  // Reports are not looked at here: they only must not open a box.
+  const testing::ReportCapture reports_;
   const std::string settings_;
   const bool hadSettings_;
   const testing::ScratchFolder scratch_;

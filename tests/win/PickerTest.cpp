@@ -9,14 +9,13 @@
 #include <vector>
 
 #include "PickerView.h"
+#include "ReportCapture.h"
 #include "TestFiles.h"
 #include "TestTexts.h"
 #include "base/Error.h"
-#include "base/Texts.h"
 #include "base/WideText.h"
 #include "folders/DirectoryListBox.h"
 #include "folders/DriveComboBox.h"
-#include "ui/ErrorReport.h"
 #include "ui/Handles.h"
 #include "ui/StdControls.h"
 #include "ui/Window.h"
@@ -35,15 +34,10 @@ using testing::MakeFile;
 using testing::MakeFolder;
 using testing::ScratchFolder;
 
-std::vector<std::string> g_reports;
-void RecordReport(std::string_view message) {
-  g_reports.emplace_back(message);
-}
-
 class PickerForm : public ui::Form {
  public:
   PickerForm()
-      : Form(ui::FontSpec{text::kFontFace, 12, SHIFTJIS_CHARSET, CLR_DEFAULT, false}),
+      : Form(ui::FontSpec{test_text::kFontFace, 12, SHIFTJIS_CHARSET, CLR_DEFAULT, false}),
         group(*this, 301, {10, 10, 225, 145}, "Group"),
         drives(group, 302, {16, 120, 192, 18}),
         dirs(group, 303, {16, 16, 192, 97}) {
@@ -88,8 +82,6 @@ void Press(HWND control, WPARAM key) {
 class Picker : public ::testing::Test {
  protected:
   void SetUp() override {
-    g_reports.clear();
-    ui::SetErrorSink(&RecordReport);
     MakeFolder(pick_);
     for (const char* name : {"beta", "Alpha", "Gamma", "Hidden", "Sys"})
       MakeFolder(pick_ + "\\" + name);
@@ -100,8 +92,6 @@ class Picker : public ::testing::Test {
     ASSERT_NE(form_.dirs.Handle(), nullptr);
     form_.dirs.SetDirectory(pick_);
   }
-  void TearDown() override { ui::SetErrorSink(nullptr); }
-
   std::vector<std::string> Items() const { return ListTexts(form_.dirs.Handle()); }
   // The items a directory list shows for pick: the tree, then the visible subfolders sorted.
   std::vector<std::string> PickItems() const {
@@ -112,6 +102,7 @@ class Picker : public ::testing::Test {
     return items;
   }
 
+  const testing::ReportCapture reports_;
   ScratchFolder folder_;
   const std::string pick_ = folder_ / "pick";
   // ソ ends in the byte of a backslash.
@@ -151,7 +142,7 @@ TEST_F(Picker, DoubleClickAndEnterOpenWhileArrowsAndLettersOnlyMoveTheHighlight)
   SendMessageA(list, WM_CHAR, VK_RETURN, 0);
   EXPECT_EQ(form_.dirs.Directory(), pick_);
   EXPECT_EQ(Items(), PickItems());
-  EXPECT_TRUE(g_reports.empty());
+  EXPECT_TRUE(reports_.Messages().empty());
 }
 
 TEST_F(Picker, AFolderThatCannotBeEnteredRaisesTheIoErrorAndChangesNothing) {
@@ -197,15 +188,15 @@ TEST_F(Picker, FoldersTheCodePageCannotNameAreListedApartAndReportedWhenOpened) 
   DoubleClick(list, IndexOf(Items(), "??"));
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(IndexOf(Items(), "a?b")), 0);
   SendMessageA(list, WM_CHAR, VK_RETURN, 0);
-  ASSERT_EQ(g_reports.size(), 2u);
-  EXPECT_EQ(g_reports[0], test_text::kHangulFolderMessage);
-  EXPECT_NE(g_reports[1].find("a?b"), std::string::npos) << g_reports[1];
+  ASSERT_EQ(reports_.Messages().size(), 2u);
+  EXPECT_EQ(reports_.Messages()[0], test_text::kHangulFolderMessage);
+  EXPECT_NE(reports_.Messages()[1].find("a?b"), std::string::npos) << reports_.Messages()[1];
   EXPECT_EQ(form_.dirs.Directory(), names);
   EXPECT_EQ(CurrentFolder(), names);
 
   DoubleClick(list, IndexOf(Items(), "cafe"));
   EXPECT_EQ(form_.dirs.Directory(), names + "\\cafe");
-  EXPECT_EQ(g_reports.size(), 2u);
+  EXPECT_EQ(reports_.Messages().size(), 2u);
 }
 
 TEST_F(Picker, DriveListHoldsEachDriveAndMovesWithTheDirectoryListBothWays) {
@@ -241,7 +232,7 @@ TEST_F(Picker, DriveListHoldsEachDriveAndMovesWithTheDirectoryListBothWays) {
   EXPECT_EQ(ComboTexts(form_.drives.Handle())[static_cast<std::size_t>(dataDisk)],
             "D: [DATA DISK]");
   EXPECT_EQ(form_.drives.Drive(), 'C');
-  EXPECT_TRUE(g_reports.empty());
+  EXPECT_TRUE(reports_.Messages().empty());
 }
 
 TEST_F(Picker, ADriveThatCannotBeEnteredIsReportedAndTheDriveListReturnsToTheFolders) {
@@ -252,8 +243,8 @@ TEST_F(Picker, ADriveThatCannotBeEnteredIsReportedAndTheDriveListReturnsToTheFol
   const int drive = form_.drives.ItemIndex();
   Press(form_.drives.Handle(), VK_DOWN);
   SetEnvironmentVariableA("=D:", nullptr);
-  ASSERT_EQ(g_reports.size(), 1u);
-  EXPECT_TRUE(testing::IsMissingFolderError(g_reports[0])) << g_reports[0];
+  ASSERT_EQ(reports_.Messages().size(), 1u);
+  EXPECT_TRUE(testing::IsMissingFolderError(reports_.Messages()[0])) << reports_.Messages()[0];
   EXPECT_EQ(form_.drives.ItemIndex(), drive);
   EXPECT_EQ(form_.drives.Drive(), 'c');
   EXPECT_EQ(form_.dirs.Directory(), pick_);
@@ -276,7 +267,7 @@ TEST_F(Picker, RowsFollowTheFontAndOnlyARealColourChangeReadsTheDrivesAgain) {
   form_.group.SetFontColor(RGB(0, 0, 0));
   EXPECT_EQ(driveBuilds, 2);
   EXPECT_GE(form_.drives.ItemIndex(), 0);
-  form_.group.SetFont(ui::FontSpec{text::kFontFace, 12, SHIFTJIS_CHARSET, CLR_DEFAULT, false});
+  form_.group.SetFont(ui::FontSpec{test_text::kFontFace, 12, SHIFTJIS_CHARSET, CLR_DEFAULT, false});
   EXPECT_EQ(SendMessageA(form_.dirs.Handle(), LB_GETITEMHEIGHT, 0, 0), 16);
   EXPECT_EQ(SendMessageA(form_.drives.Handle(), CB_GETITEMHEIGHT, 0, 0),
             DriveRowHeight(form_.drives.Handle()));

@@ -73,15 +73,14 @@ class ShortcutWriterTest : public ::testing::Test {
 
   const std::string& Folder() const { return scratch_.Path(); }
 
-  // Writes into this test's own folder through the picker destination.
+  // Writes into this test's own folder, as the picker destination does: no special folder, and
+  // the destination names the folder.
   ShortcutRequest PickerRequest(const std::string& name) const {
     ShortcutRequest request;
     request.targetPath = target_;
     request.shortcutName = name;
-    request.folderNumber = 8;  // CSIDL_RECENT, as the create command passes for the picker
     request.showCommand = SW_SHOWDEFAULT;
-    request.destinationIndex = 5;
-    request.pickerDirectory = Folder();
+    request.destination.label = Folder();
     request.iconFile = target_;
     return request;
   }
@@ -109,8 +108,7 @@ TEST_F(ShortcutWriterTest, DesktopLinkIsNamedWithOrWithoutTheSuffix) {
   const std::string plain = Outside(desktop + "\\" + tt::kNotepad + ".lnk");
   const std::string suffixed = Outside(desktop + "\\" + tt::kNotepad + tt::kSuffixedLink);
   ShortcutRequest request = PickerRequest(tt::kNotepad);
-  request.destinationIndex = 0;
-  request.folderNumber = kDesktopFolder;
+  request.destination.specialFolder = kDesktopFolder;
 
   WriteShortcut(request);
   EXPECT_TRUE(Exists(plain));
@@ -137,7 +135,7 @@ TEST_F(ShortcutWriterTest, PickerAtADriveRootStillWrites) {
   const std::string name = "VelmoraRootLinkTest-" + std::to_string(GetCurrentProcessId());
   const std::string link = Outside("C:\\" + name + ".lnk");
   ShortcutRequest request = PickerRequest(name);
-  request.pickerDirectory = "C:\\";
+  request.destination.label = "C:\\";
 
   WriteShortcut(request);
 
@@ -231,9 +229,8 @@ TEST_F(ShortcutWriterTest, FirstStartLinkGoesIntoSendToWithoutIconOrArguments) {
   ShortcutRequest request;
   request.targetPath = program;
   request.shortcutName = tt::kSendToName;
-  request.folderNumber = kSendToFolder;
+  request.destination.specialFolder = kSendToFolder;
   request.showCommand = SW_HIDE;
-  request.destinationIndex = 0;
   WriteShortcut(request);
 
   const std::string programFolder = program.substr(0, program.rfind('\\') + 1);
@@ -266,8 +263,7 @@ TEST_F(ShortcutWriterTest, PickerDestinationsNeverLookUpTheSpecialFolder) {
   for (const int destination : {4, 5}) {
     SCOPED_TRACE(destination);
     ShortcutRequest request = PickerRequest("dest" + std::to_string(destination));
-    request.destinationIndex = destination;
-    request.folderNumber = kNoSuchFolder;
+    request.destination = ResolveDestination(destination, target_, Folder()).value();
     WriteShortcut(request);
     EXPECT_TRUE(Exists(Folder() + "\\" + request.shortcutName + ".lnk"));
   }
@@ -278,8 +274,7 @@ TEST_F(ShortcutWriterTest, SpecialFolderWithoutAPathIsReported) {
   for (const int folderNumber : {kNoSuchFolder, CSIDL_DRIVES}) {
     SCOPED_TRACE(folderNumber);
     ShortcutRequest request = PickerRequest(tt::kNotepad);
-    request.destinationIndex = 0;
-    request.folderNumber = folderNumber;
+    request.destination.specialFolder = folderNumber;
     EXPECT_EQ(ErrorOf(request), tt::kNoDestinationFolder);
   }
 }
@@ -297,7 +292,7 @@ TEST_F(ShortcutWriterTest, FailedSaveIsReportedAndWritesNothing) {
   };
   for (const auto& c : cases) {
     ShortcutRequest request = PickerRequest(c.name);
-    request.pickerDirectory = c.folder;
+    request.destination.label = c.folder;
     const std::string file = c.folder + "\\" + c.name + ".lnk";
     SCOPED_TRACE(file);
     EXPECT_EQ(ErrorOf(request), file + tt::kCannotCreate);
@@ -323,8 +318,7 @@ TEST(ShortcutWriterWithoutCom, FailedCreationCarriesTheSystemsText) {
   ShortcutRequest request;
   request.targetPath = "C:\\edit.exe";
   request.shortcutName = "x";
-  request.destinationIndex = 5;
-  request.pickerDirectory = scratch.Path();
+  request.destination.label = scratch.Path();
   bool raised = false;
   std::string message;
   std::thread writer([&] {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "ReportCapture.h"
 #include "base/Error.h"
-#include "ui/ErrorReport.h"
 #include "ui/ImageList.h"
 #include "ui/Handles.h"
 #include "ui/MessageLoop.h"
@@ -20,11 +20,6 @@ using namespace velmora;
 using namespace velmora::ui;
 
 namespace {
-
-std::vector<std::string> g_reports;
-void RecordReport(std::string_view message) {
-  g_reports.emplace_back(message);
-}
 
 // An edit that records the Enter keys it receives.
 class RecordingEdit : public Edit {
@@ -94,13 +89,11 @@ LONG FontHeight(HWND window) {
 class Toolkit : public ::testing::Test {
  protected:
   void SetUp() override {
-    g_reports.clear();
-    SetErrorSink(&RecordReport);
     form.Build();
     ASSERT_NE(form.Handle(), nullptr);
   }
-  void TearDown() override { SetErrorSink(nullptr); }
 
+  const velmora::testing::ReportCapture reports;
   TestForm form;
 };
 
@@ -129,7 +122,7 @@ TEST_F(Toolkit, EachHandlerErrorIsReportedOnItsOwnAndTheOuterHandlerGoesOn) {
   };
   SendMessageA(form.button.Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(steps, (std::vector<std::string>{"change", "after"}));
-  EXPECT_EQ(g_reports, (std::vector<std::string>{"inner failure", "outer failure"}));
+  EXPECT_EQ(reports.Messages(), (std::vector<std::string>{"inner failure", "outer failure"}));
   EXPECT_TRUE(IsWindow(form.Handle()));
 }
 
@@ -227,9 +220,9 @@ TEST_F(Toolkit, LayoutAndFontsFollowADpiChange) {
   EXPECT_EQ(FontHeight(form.inner.Handle()), -18);
 }
 
-TEST_F(Toolkit, DeferredListReadsZeroUntilItHasAWindow) {
+TEST_F(Toolkit, DeferredListHasNoSelectionUntilItHasAWindow) {
   EXPECT_FALSE(form.deferredList.HasWindow());
-  EXPECT_EQ(form.deferredList.ItemIndex(), 0);
+  EXPECT_EQ(form.deferredList.ItemIndex(), -1);
   form.ShowDeferred();
   ASSERT_TRUE(form.deferredList.HasWindow());
   EXPECT_EQ(form.deferredList.ItemIndex(), -1);

@@ -1,23 +1,26 @@
 // The create command: confirm, then write the shortcut and close.
+#include "app/Confirmation.h"
 #include "app/Main.h"
+#include "app/MainTexts.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
 #include "base/PathRules.h"
 #include "base/Texts.h"
 #include "base/WideText.h"
+#include "folders/Destination.h"
 #include "shortcut/CreateRules.h"
-#include "shortcut/MakeShortcut.h"
 #include "shortcut/ShortcutName.h"
 #include "shortcut/ShortcutTexts.h"
-#include "ui/ConfirmBox.h"
+#include "shortcut/ShortcutWriter.h"
 
 namespace velmora {
 
 void TForm1::BitBtn1Click() {
+  // Each control is read once: the question names what the writer then uses.
   const std::string target = Edit1.Text();
-  const auto label =
-      DestinationLabel(RadioGroup1.ItemIndex(), target, DirectoryListBox1.Directory());
-  if (!label)
+  const std::optional<Destination> destination =
+      ResolveDestination(RadioGroup1.ItemIndex(), target, DirectoryListBox1.Directory());
+  if (!destination)
     return;
   // A target deleted since it was chosen would get a link to nothing. Only a definite "not
   // found" stops here: a drive or server that does not answer now may well answer later.
@@ -45,28 +48,34 @@ void TForm1::BitBtn1Click() {
     throw refuse(Edit2, NameProblemText(problem, name));
   const std::string parameters = typed(Edit3, text::kLabel3);
   MessageBeep(MB_ICONEXCLAMATION);
-  if (!AskConfirmation(Handle(), ConfirmationText(name, *label)))
+  if (!AskConfirmation(Handle(), ConfirmationText(name, destination->label), kConfirmBox))
     return;
 
   SetText(ProductBanner());
-  const auto folderNumber = FolderNumberFor(RadioGroup1.ItemIndex());
-  if (!folderNumber)
-    return;
   const auto showCommand = ShowCommandFor(ComboBox1.ItemIndex());
   // After a Yes the user expects a shortcut or a reason why there is none.
   if (!showCommand)
     throw Error(text::kNoWindowState);
-  const std::string arguments = LinkArguments(target, parameters);
-  if (Edit4.Text().empty())
-    Edit4.SetText(target);
+  // Without an icon file of its own the link takes the target's icons, and the field says so.
+  std::string iconFile = Edit4.Text();
+  if (iconFile.empty()) {
+    iconFile = target;
+    Edit4.SetText(iconFile);
+  }
 
-  const ShortcutRequest request =
-      WindowShortcutRequest(*this, target, name, arguments, *folderNumber, *showCommand, addSuffix);
+  const ShortcutRequest request{.targetPath = target,
+                                .shortcutName = name,
+                                .arguments = LinkArguments(target, parameters),
+                                .destination = *destination,
+                                .showCommand = *showCommand,
+                                .addSuffix = addSuffix,
+                                .iconFile = iconFile,
+                                .iconIndex = ImageListBox1.ItemIndex()};
   // The first question named the folder, not the file that is already there.
   const std::string fileName = ShortcutFileName(request);
   if (IsExistingFile(fileName) &&
       !AskConfirmation(Handle(), FormatText(text::kReplaceQuestion, FileNameOf(fileName)),
-                       DefaultAnswer::kNo)) {
+                       kConfirmBox, DefaultAnswer::kNo)) {
     SetText(text::kAppTitle);
     return;
   }

@@ -6,7 +6,7 @@
 #include "app/ShellPaths.h"
 #include "app/TargetRules.h"
 #include "base/Texts.h"
-#include "folders/Destinations.h"
+#include "folders/Destination.h"
 
 namespace velmora {
 

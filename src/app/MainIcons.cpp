@@ -1,0 +1,84 @@
+// The icon choice of the main window: the preview, the list of a file's icons, the icon browse.
+#include "app/Main.h"
+#include "icons/CheckedIconFile.h"
+#include "icons/FileIcon.h"
+#include "icons/IconChoice.h"
+
+namespace velmora {
+
+namespace {
+// Sizes at 96 DPI: the list's images and its cells.
+constexpr int kIconImageSize = 16;
+constexpr int kIconCellSize = 20;
+}  // namespace
+
+int TForm1::LargeIconSize() const {
+  return GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(Dpi()));
+}
+
+void TForm1::ShowFileIcon(const std::string& path) {
+  Image1.SetIcon(PreviewIcon(path));
+}
+
+void TForm1::FillIconList(const std::string& path) {
+  const FileIcons icons = FillIconImages(ImageList1, path, LargeIconSize());
+  if (icons == FileIcons::kMissing)
+    return;
+  // A file without icons of its own shows the shell's icon, which is nothing to choose.
+  ImageListBox1.SetEnabled(icons == FileIcons::kStored);
+  ImageListBox1.SetItemIndex(0);
+}
+
+void TForm1::Button2Click() {
+  if (BrowseFromSavedFolder())
+    IconFileChosen(OpenDialog1.FileName());
+}
+
+void TForm1::IconFileChosen(const std::string& path) {
+  ShowFileIcon(path);
+  FillIconList(path);
+  Edit4.SetText(path);
+}
+
+std::string TForm1::IconFile() const {
+  const std::string iconFile = Edit4.Text();
+  return iconFile.empty() ? Edit1.Text() : iconFile;
+}
+
+void TForm1::ImageListBox1Click() {
+  const int index = ImageListBox1.ItemIndex();
+  // Without a selection there is no icon to show: the preview keeps the one it has.
+  if (index < 0)
+    return;
+  Image1.SetIcon(StoredIcon(CheckedIconFile(IconFile()), index));
+}
+
+void TForm1::ImageListBox1KeyDown(WORD key, ui::ShiftState) {
+  // Whatever the shift keys: a plain Enter reaches the list only while the create button is
+  // disabled, since the message loop gives it to that button first.
+  if (key == VK_RETURN)
+    ImageListBox1Click();
+}
+
+void TForm1::ScaleIconChoice() {
+  ImageListBox1.SetColumnWidth(Scale(kIconCellSize));
+  ImageListBox1.SetItemHeight(Scale(kIconCellSize));
+  const int size = Scale(kIconImageSize);
+  if (ImageList1.Width() == size && ImageList1.Height() == size)
+    return;
+  // Images of another size are read again from their large images, not stretched.
+  const int selected = ImageListBox1.ItemIndex();
+  ImageList1.SetImageSize(size, size);
+  const std::string iconFile = IconFile();
+  if (iconFile.empty())
+    return;
+  FillIconList(iconFile);
+  ImageListBox1.SetItemIndex(selected);
+}
+
+void TForm1::OnFontChanged() {
+  // The form's font changes with its DPI.
+  ScaleIconChoice();
+}
+
+}  // namespace velmora

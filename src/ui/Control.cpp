@@ -1,6 +1,8 @@
 #include "ui/Control.h"
 
-#include <commctrl.h>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "base/WideText.h"
 #include "ui/Application.h"
@@ -8,10 +10,14 @@
 namespace velmora::ui {
 
 namespace {
-// One subclass ID for every control: the reference data is the control object. The same object
-// is also kept in a window property, for finding it from a handle in constant time.
-constexpr UINT_PTR kSubclassId = 1;
-constexpr char kObjectProperty[] = "VelmoraControl";
+// Every control window of the process with its object, kept here rather than with the window:
+// under Wine a window property or the common controls' subclass chain (which keeps its data in
+// one) costs a round trip to the server on every message, and the controls get hundreds of them
+// before the window is first painted. A few dozen entries: a linear search costs nothing.
+std::vector<std::pair<HWND, Control*>>& BoundControls() {
+  static std::vector<std::pair<HWND, Control*>> bound;
+  return bound;
+}
 }  // namespace
 
 Control::Control(Widget& parent, int id, Bounds bounds, std::string text, ControlStyle look)
@@ -22,14 +28,52 @@ Control::Control(Widget& parent, int id, Bounds bounds, std::string text, Contro
 
 Control::~Control() {
   if (hwnd_) {
-    RemoveWindowSubclass(hwnd_, &Control::SubclassProc, kSubclassId);
-    RemovePropA(hwnd_, kObjectProperty);
-    DestroyWindow(hwnd_);
+    HWND window = hwnd_;
+    Unbind();
+    DestroyWindow(window);
   }
 }
 
 Control* Control::FromHandle(HWND window) {
-  return window ? static_cast<Control*>(GetPropA(window, kObjectProperty)) : nullptr;
+  if (!window)
+    return nullptr;
+  for (const auto& [handle, control] : BoundControls()) {
+    if (handle == window)
+      return control;
+  }
+  return nullptr;
+}
+
+void Control::Bind() {
+  BoundControls().emplace_back(hwnd_, this);
+  // As the window was made: an ANSI window keeps getting ANSI messages.
+  unicode_ = IsWindowUnicode(hwnd_) != FALSE;
+  const auto proc = reinterpret_cast<LONG_PTR>(&Control::WindowProc);
+  windowProc_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, proc)
+                                                   : SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, proc));
+}
+
+void Control::Unbind() {
+  auto& bound = BoundControls();
+  bound.erase(std::remove_if(bound.begin(), bound.end(),
+                             [this](const auto& entry) { return entry.second == this; }),
+              bound.end());
+  if (!hwnd_)
+    return;
+  // Handed back only while ours is in front: a procedure put in front of ours keeps its place.
+  const auto proc = reinterpret_cast<LONG_PTR>(&Control::WindowProc);
+  if (unicode_ ? GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == proc
+               : GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == proc) {
+    const auto own = reinterpret_cast<LONG_PTR>(windowProc_);
+    unicode_ ? SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, own)
+             : SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, own);
+  }
+  hwnd_ = nullptr;
+}
+
+LRESULT Control::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+  return unicode_ ? CallWindowProcW(windowProc_, hwnd_, message, wParam, lParam)
+                  : CallWindowProcA(windowProc_, hwnd_, message, wParam, lParam);
 }
 
 void Control::CreateWindowNow() {
@@ -55,8 +99,7 @@ void Control::CreateWindowNow() {
     return;
   // Deferral is about the first window only: a recreated parent makes this one again too.
   deferred_ = false;
-  SetPropA(hwnd_, kObjectProperty, this);
-  SetWindowSubclass(hwnd_, &Control::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  Bind();
 
   // Keep the tab order of the layout: right after the previous sibling that has a window.
   HWND previous = HWND_TOP;
@@ -83,9 +126,7 @@ void Control::Recreate() {
   // Children go with the old window and are created again with the new one.
   SaveTreeState();
   HWND old = hwnd_;
-  RemoveWindowSubclass(old, &Control::SubclassProc, kSubclassId);
-  RemovePropA(old, kObjectProperty);
-  hwnd_ = nullptr;
+  Unbind();
   DestroyWindow(old);
   CreateWindowNow();
   if (hadFocus && hwnd_)
@@ -170,15 +211,19 @@ LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Widget::OnMessage(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR self) {
-  auto* control = reinterpret_cast<Control*>(self);
+LRESULT CALLBACK Control::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Control* control = FromHandle(window);
+  if (!control) {
+    return IsWindowUnicode(window) ? DefWindowProcW(window, message, wParam, lParam)
+                                   : DefWindowProcA(window, message, wParam, lParam);
+  }
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, &Control::SubclassProc, kSubclassId);
-    RemovePropA(window, kObjectProperty);
-    if (control->hwnd_ == window)
-      control->hwnd_ = nullptr;
-    return DefSubclassProc(window, message, wParam, lParam);
+    // The window goes without this object: its own procedure sees the last message.
+    const WNDPROC own = control->windowProc_;
+    const bool unicode = control->unicode_;
+    control->Unbind();
+    return unicode ? CallWindowProcW(own, window, message, wParam, lParam)
+                   : CallWindowProcA(own, window, message, wParam, lParam);
   }
   return Guarded(control, message, wParam, lParam);
 }

@@ -1,5 +1,6 @@
 // Creation, showing and closing of the main window.
 #include <algorithm>
+#include <optional>
 
 #include "app/Main.h"
 #include "app/SettingsFile.h"
@@ -11,15 +12,19 @@
 namespace velmora {
 
 void TForm1::FormCreate() {
-  const SettingsFile settings(SettingsPath());
-  if (settings.ReadBool(text::kSection, text::kKeyStart, true))
+  const SettingsFile file(SettingsPath());
+  std::optional<SettingsSection> settings(std::in_place, file, text::kSection);
+  // Marked done only when it was not: a start that changes nothing writes nothing.
+  if (settings->ReadBool(text::kKeyStart, true)) {
     OfferSendToEntry();
-  settings.WriteBool(text::kSection, text::kKeyStart, false);
+    file.WriteBool(text::kSection, text::kKeyStart, false);
+    settings.emplace(file, text::kSection);  // as the offer left the file
+  }
 
-  const int saved = settings.ReadInteger(text::kSection, text::kKeyItemIndex, 0);
+  const int saved = settings->ReadInteger(text::kKeyItemIndex, 0);
   RadioGroup1.SetItemIndex(std::clamp(saved, destination::kNone, destination::kAnyDirectory));
-  CheckBox1.SetChecked(settings.ReadBool(text::kSection, text::kKeyStrFlag, true));
-  const int windowState = settings.ReadInteger(text::kSection, text::kKeyWindowState, 0);
+  CheckBox1.SetChecked(settings->ReadBool(text::kKeyStrFlag, true));
+  const int windowState = settings->ReadInteger(text::kKeyWindowState, 0);
   ComboBox1.SetItemIndex(windowState >= 0 && windowState <= 2 ? windowState : -1);
   if (RadioGroup1.ItemIndex() == destination::kAnyDirectory)
     EnableCustomFolder(true);

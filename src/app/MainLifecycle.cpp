@@ -1,11 +1,15 @@
 // Creation, showing and closing of the main window.
 #include <algorithm>
 #include <optional>
+#include <utility>
 
+#include "app/ExpandLongPath.h"
 #include "app/Main.h"
 #include "app/SettingsFile.h"
 #include "app/ShellPaths.h"
 #include "app/TargetRules.h"
+#include "base/Error.h"
+#include "base/PathRules.h"
 #include "base/Texts.h"
 #include "folders/Destination.h"
 
@@ -30,11 +34,28 @@ void TForm1::FormCreate() {
     EnableCustomFolder(true);
 }
 
-void TForm1::FormShow() {
-  DragAcceptFiles(Handle(), static_cast<BOOL>(-1));
+void TForm1::ReadCommandLineTarget() {
   // The restored destination may have moved the current folder since the start.
   if (const std::optional<std::string> argument = CommandLineArgument())
-    SetTarget(ResolveAgainst(startFolder_, *argument));
+    commandLineTarget_ = TargetPath(ResolveAgainst(startFolder_, *argument));
+}
+
+void TForm1::OpenFolderListAtTarget() {
+  // An error here is reported when FormShow takes the target.
+  try {
+    ReadCommandLineTarget();
+    if (commandLineTarget_)
+      DirectoryListBox1.SetDirectory(DirectoryOf(*commandLineTarget_));
+  } catch (const Error&) {
+  }
+}
+
+void TForm1::FormShow() {
+  DragAcceptFiles(Handle(), static_cast<BOOL>(-1));
+  if (!commandLineTarget_)
+    ReadCommandLineTarget();
+  if (commandLineTarget_)
+    TakeTarget(*std::exchange(commandLineTarget_, std::nullopt));
 }
 
 void TForm1::FormClose() {

@@ -147,7 +147,7 @@ void Control::SaveTreeState() {
     child->SaveTreeState();
 }
 
-SIZE Control::FrameSize() const {
+SIZE Control::FrameSize() {
   return SIZE{Scale(bounds_.width), Scale(bounds_.height + ExtraCreationHeight())};
 }
 

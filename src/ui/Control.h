@@ -72,8 +72,9 @@ class Control : public Widget {
   // OnWindowCreated can give it to the next one.
   virtual void SaveWindowState();
   virtual int ExtraCreationHeight() const { return 0; }
-  // The window's size as the layout gives it, at the window's DPI.
-  SIZE FrameSize() const;
+  // The window's size as the layout gives it, at the window's DPI: the size it is made with and
+  // moved to. A control whose content may need more room computes that here.
+  virtual SIZE FrameSize();
 
   // Notifications the parent hands back: a WM_COMMAND code, an owner-drawn item to draw or to
   // measure. True when handled.

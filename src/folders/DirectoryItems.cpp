@@ -124,6 +124,12 @@ std::string DirectoryItems::Path(int index) const {
 }
 
 namespace {
+// Orders positions by `compare`; one type for every sort by it, so that it is made once.
+struct ByComparison {
+  const PositionComparison& compare;
+  bool operator()(std::size_t a, std::size_t b) const { return compare(a, b) < 0; }
+};
+
 // Puts the names into `order` (positions before the sort) in place, cycle by cycle.
 void TakeOrder(std::vector<SubfolderName>& names, std::vector<std::size_t>& order) {
   for (std::size_t start = 0; start < order.size(); ++start) {
@@ -155,8 +161,7 @@ void SortSubfolderNames(std::vector<SubfolderName>& names, NameComparison compar
   std::vector<std::size_t> order(names.size());
   for (std::size_t i = 0; i < order.size(); ++i)
     order[i] = i;
-  std::stable_sort(order.begin(), order.end(),
-                   [&](std::size_t a, std::size_t b) { return byPosition(a, b) < 0; });
+  std::stable_sort(order.begin(), order.end(), ByComparison{byPosition});
   TakeOrder(names, order);
 }
 
@@ -187,8 +192,7 @@ void SortSubfolderNames(std::vector<SubfolderName>& names,
     const int relation = next < order.size() ? compare(order[next - 1], order[next]) : -1;
     if (relation > 0) {
       listed();
-      std::stable_sort(order.begin(), order.end(),
-                       [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; });
+      std::stable_sort(order.begin(), order.end(), ByComparison{compare});
       break;
     }
     if (relation < 0) {

@@ -189,8 +189,9 @@ int main(int argc, char** argv) {
   const double bareMedian = Median(bare);
   const double openMedian = Median(open);
   std::printf("median   enumeration %8.1f ms            list %8.1f ms\n", bareMedian, openMedian);
-  std::printf("ratio    %.2f (median of the runs' list / enumeration, aim at most 1.3); "
-              "of the medians %.2f\n",
-              Median(ratios), openMedian / bareMedian);
+  std::printf(
+      "ratio    %.2f (median of the runs' list / enumeration, aim at most 1.3); "
+      "of the medians %.2f\n",
+      Median(ratios), openMedian / bareMedian);
   return 0;
 }

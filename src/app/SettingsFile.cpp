@@ -61,8 +61,8 @@ void SettingsFile::WriteBool(const char* section, const char* key, bool value) c
 
 SettingsSection::SettingsSection(const SettingsFile& file, const char* section)
     : file_(file), section_(section), text_(kSectionBufferSize) {
-  const DWORD length = GetPrivateProfileSectionA(section, text_.data(), kSectionBufferSize,
-                                                 file.Path().c_str());
+  const DWORD length =
+      GetPrivateProfileSectionA(section, text_.data(), kSectionBufferSize, file.Path().c_str());
   whole_ = length < kSectionBufferSize - 2;
   text_.resize(whole_ ? length : 0);
 }

@@ -31,8 +31,7 @@ bool IsListedFolder(const WIN32_FIND_DATAW& entry) {
 // and converting back to the very same characters. One call each way into buffers on the stack,
 // for folders with thousands of names.
 SubfolderName InCodePage(std::wstring_view name, bool asciiAsIs) {
-  if (asciiAsIs &&
-      std::all_of(name.begin(), name.end(), [](wchar_t c) { return c < 0x80; })) {
+  if (asciiAsIs && std::all_of(name.begin(), name.end(), [](wchar_t c) { return c < 0x80; })) {
     return {std::string(name.begin(), name.end()), true};
   }
   // Names come from a MAX_PATH buffer; no code page takes more than four bytes a character.
@@ -103,17 +102,17 @@ std::string_view KeyFrom(const char* key, int length) {
 // every comparison: it halves the sorting of a folder with thousands of subfolders.
 void AppendSortKey(std::string& keys, const std::string& name) {
   char key[2048];
-  keys += KeyFrom(key, LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE,
-                                   name.data(), static_cast<int>(name.size()), key,
-                                   static_cast<int>(sizeof key)));
+  keys +=
+      KeyFrom(key, LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.data(),
+                                static_cast<int>(name.size()), key, static_cast<int>(sizeof key)));
 }
 
 // The same key made from the name's UTF-16 form (for a sort key the length counts bytes).
 void AppendWideSortKey(std::string& keys, std::wstring_view name) {
   char key[2048];
   keys += KeyFrom(key, LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE,
-                                   name.data(), static_cast<int>(name.size()),
-                                   reinterpret_cast<LPWSTR>(key), static_cast<int>(sizeof key)));
+                                    name.data(), static_cast<int>(name.size()),
+                                    reinterpret_cast<LPWSTR>(key), static_cast<int>(sizeof key)));
 }
 
 }  // namespace

@@ -56,7 +56,8 @@ void Label::FitText() {
   const LONG width = std::max(window.right - window.left, wanted.cx);
   const LONG height = std::max(window.bottom - window.top, wanted.cy);
   if (width != window.right - window.left || height != window.bottom - window.top)
-    SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, 0, 0, width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Edit::Edit(Widget& parent, int id, Bounds bounds, Options options)

@@ -154,6 +154,7 @@ int main(int argc, char** argv) {
 
   std::vector<double> bare;
   std::vector<double> open;
+  std::vector<double> ratios;  // each run's list to its own enumeration
   for (int run = -warmup; run < runs; ++run) {
     double start = Now();
     const std::size_t found = Enumerate(folder);
@@ -182,11 +183,15 @@ int main(int argc, char** argv) {
     if (run >= 0) {
       bare.push_back(enumerated);
       open.push_back(opened);
+      ratios.push_back(opened / enumerated);
     }
   }
   const double bareMedian = Median(bare);
   const double openMedian = Median(open);
   std::printf("median   enumeration %8.1f ms            list %8.1f ms\n", bareMedian, openMedian);
-  std::printf("ratio    %.2f (list / enumeration, aim at most 1.4)\n", openMedian / bareMedian);
+  std::printf(
+      "ratio    %.2f (median of the runs' list / enumeration, aim at most 1.3); "
+      "of the medians %.2f\n",
+      Median(ratios), openMedian / bareMedian);
   return 0;
 }

@@ -17,7 +17,7 @@ root=$(dirname "$(dirname "$(readlink -f "$0")")")
 cd "$root"
 
 tree=""
-program=dist/Velmora.exe
+program=""
 variants=()
 probe_options=()
 while [ $# -gt 0 ]; do
@@ -55,6 +55,10 @@ fi
 # Paths relative to the tree: the probe resolves them against its Wine working folder. Variants
 # may lie anywhere, so they go by their Windows names.
 cd "$tree"
+# The released program, stripped, as the release archive's folder holds it.
+if [ -z "$program" ]; then
+  program=$(echo dist/Velmora-*-win64/Velmora.exe)
+fi
 variant_options=()
 for exe in "${variants[@]}"; do
   variant_options+=(--variant "$(source "$root/tools/wine-env.sh" "$tree" && winepath -w "$exe")")

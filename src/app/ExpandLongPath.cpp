@@ -68,4 +68,8 @@ std::string ExpandLongPath(const std::string& path) {
   return ExpandLongNames(path, {&FullPathName, &StoredName});
 }
 
+std::string TargetPath(const std::string& path) {
+  return WithRootBackslash(ExpandLongPath(path));
+}
+
 }  // namespace velmora

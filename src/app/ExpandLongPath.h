@@ -8,4 +8,9 @@ namespace velmora {
 // with "*" or "?" counts as not found, and so does one whose path is too long to look up.
 std::string ExpandLongPath(const std::string& path);
 
+// A target's path as the window takes it: the long form, with a drive root's backslash put
+// back, since the long form of a root has lost it and C: alone would make a link to the drive's
+// current folder.
+std::string TargetPath(const std::string& path);
+
 }  // namespace velmora

@@ -78,6 +78,9 @@ TForm1::TForm1()
   DriveComboBox1.SetDirList(&DirectoryListBox1);
   // The icon list gets its window only when the window is shown, after the first-start offer.
   ImageListBox1.SetDeferred(true);
+  // So does the folder list, which then lists the folder it is to show, once: the command
+  // line's target's, or the one the restored destination chose, not the start folder first.
+  DirectoryListBox1.SetDeferred(true);
   ImageListBox1.SetImages(&ImageList1);
   ImageListBox1.SetExtendedSelect(false);
   ImageListBox1.SetIntegralHeight(true);
@@ -109,6 +112,7 @@ void TForm1::Create() {
 }
 
 void TForm1::Show() {
+  OpenFolderListAtTarget();
   CreateDeferredWindows();
   CenterOnScreen();
   ui::RunGuarded([this] { FormShow(); });

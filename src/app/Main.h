@@ -11,6 +11,7 @@
 //   MainSendTo.cpp       OfferSendToEntry, the first-start offer
 #include <windows.h>
 #include <shellapi.h>
+#include <optional>
 #include <string>
 
 #include "folders/DirectoryListBox.h"
@@ -48,6 +49,8 @@ class TForm1 : public ui::Form {
   void WMDropFiles(HDROP drop);
 
   void SetTarget(const std::string& path);
+  // SetTarget for a path already in its long form with its root's backslash (TargetPath).
+  void TakeTarget(const std::string& path);
   void ShowFileIcon(const std::string& path);
   void FillIconList(const std::string& path);
   // The icon browse's choice: preview, list and Edit4 take the file.
@@ -62,6 +65,11 @@ class TForm1 : public ui::Form {
 
  private:
   void OfferSendToEntry();
+  // Reads the command line's target into commandLineTarget_ as SetTarget takes it.
+  void ReadCommandLineTarget();
+  // Before the folder list is made: moves it to the command line's target's folder, so that it
+  // lists that folder alone.
+  void OpenFolderListAtTarget();
   void SaveAndDestroy();
   // Shows OpenDialog1 at the folder the settings remember; true when a file was chosen.
   bool BrowseFromSavedFolder();
@@ -76,6 +84,10 @@ class TForm1 : public ui::Form {
   // The current folder when the program started, before any control was made: a relative
   // command-line path names a file there.
   const std::string startFolder_;
+  // The file whose shell icon the preview shows, empty when it shows another icon.
+  std::string shellPreviewOf_;
+  // The command line's target, read before the window is shown, until FormShow takes it.
+  std::optional<std::string> commandLineTarget_;
 
  public:
   // The controls, in tab order within each parent.

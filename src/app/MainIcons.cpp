@@ -3,6 +3,7 @@
 #include "icons/CheckedIconFile.h"
 #include "icons/FileIcon.h"
 #include "icons/IconChoice.h"
+#include "icons/IconRules.h"
 
 namespace velmora {
 
@@ -18,10 +19,14 @@ int TForm1::LargeIconSize() const {
 
 void TForm1::ShowFileIcon(const std::string& path) {
   Image1.SetIcon(PreviewIcon(path));
+  shellPreviewOf_ = PreviewSourceFor(path) == PreviewSource::ShellIcon ? path : std::string();
 }
 
 void TForm1::FillIconList(const std::string& path) {
-  const FileIcons icons = FillIconImages(ImageList1, path, LargeIconSize());
+  // Right after ShowFileIcon with the same path, the shell's icon in the preview is the one a
+  // file without icons of its own shows in the list: read once (a document's takes milliseconds).
+  const HICON shown = !path.empty() && path == shellPreviewOf_ ? Image1.Icon() : nullptr;
+  const FileIcons icons = FillIconImages(ImageList1, path, LargeIconSize(), shown);
   if (icons == FileIcons::kMissing)
     return;
   // A file without icons of its own shows the shell's icon, which is nothing to choose.
@@ -51,6 +56,7 @@ void TForm1::ImageListBox1Click() {
   if (index < 0)
     return;
   Image1.SetIcon(StoredIcon(CheckedIconFile(IconFile()), index));
+  shellPreviewOf_.clear();
 }
 
 void TForm1::ImageListBox1KeyDown(WORD key, ui::ShiftState) {

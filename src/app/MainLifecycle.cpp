@@ -1,35 +1,61 @@
 // Creation, showing and closing of the main window.
 #include <algorithm>
+#include <optional>
+#include <utility>
 
+#include "app/ExpandLongPath.h"
 #include "app/Main.h"
 #include "app/SettingsFile.h"
 #include "app/ShellPaths.h"
 #include "app/TargetRules.h"
+#include "base/Error.h"
+#include "base/PathRules.h"
 #include "base/Texts.h"
 #include "folders/Destination.h"
 
 namespace velmora {
 
 void TForm1::FormCreate() {
-  const SettingsFile settings(SettingsPath());
-  if (settings.ReadBool(text::kSection, text::kKeyStart, true))
+  const SettingsFile file(SettingsPath());
+  std::optional<SettingsSection> settings(std::in_place, file, text::kSection);
+  // Marked done only when it was not: a start that changes nothing writes nothing.
+  if (settings->ReadBool(text::kKeyStart, true)) {
     OfferSendToEntry();
-  settings.WriteBool(text::kSection, text::kKeyStart, false);
+    file.WriteBool(text::kSection, text::kKeyStart, false);
+    settings.emplace(file, text::kSection);  // as the offer left the file
+  }
 
-  const int saved = settings.ReadInteger(text::kSection, text::kKeyItemIndex, 0);
+  const int saved = settings->ReadInteger(text::kKeyItemIndex, 0);
   RadioGroup1.SetItemIndex(std::clamp(saved, destination::kNone, destination::kAnyDirectory));
-  CheckBox1.SetChecked(settings.ReadBool(text::kSection, text::kKeyStrFlag, true));
-  const int windowState = settings.ReadInteger(text::kSection, text::kKeyWindowState, 0);
+  CheckBox1.SetChecked(settings->ReadBool(text::kKeyStrFlag, true));
+  const int windowState = settings->ReadInteger(text::kKeyWindowState, 0);
   ComboBox1.SetItemIndex(windowState >= 0 && windowState <= 2 ? windowState : -1);
   if (RadioGroup1.ItemIndex() == destination::kAnyDirectory)
     EnableCustomFolder(true);
 }
 
-void TForm1::FormShow() {
-  DragAcceptFiles(Handle(), static_cast<BOOL>(-1));
+void TForm1::ReadCommandLineTarget() {
   // The restored destination may have moved the current folder since the start.
   if (const std::optional<std::string> argument = CommandLineArgument())
-    SetTarget(ResolveAgainst(startFolder_, *argument));
+    commandLineTarget_ = TargetPath(ResolveAgainst(startFolder_, *argument));
+}
+
+void TForm1::OpenFolderListAtTarget() {
+  // An error here is reported when FormShow takes the target.
+  try {
+    ReadCommandLineTarget();
+    if (commandLineTarget_)
+      DirectoryListBox1.SetDirectory(DirectoryOf(*commandLineTarget_));
+  } catch (const Error&) {
+  }
+}
+
+void TForm1::FormShow() {
+  DragAcceptFiles(Handle(), static_cast<BOOL>(-1));
+  if (!commandLineTarget_)
+    ReadCommandLineTarget();
+  if (commandLineTarget_)
+    TakeTarget(*std::exchange(commandLineTarget_, std::nullopt));
 }
 
 void TForm1::FormClose() {

@@ -11,9 +11,10 @@
 namespace velmora {
 
 void TForm1::SetTarget(const std::string& rawPath) {
-  // The long form of a drive root has lost its backslash, and C: alone would make a link to
-  // the drive's current folder.
-  const std::string path = WithRootBackslash(ExpandLongPath(rawPath));
+  TakeTarget(TargetPath(rawPath));
+}
+
+void TForm1::TakeTarget(const std::string& path) {
   Edit1.SetText(path);
   const std::string folder = DirectoryOf(path);
   OpenDialog1.SetInitialDir(folder);

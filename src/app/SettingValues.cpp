@@ -84,4 +84,42 @@ std::string FormatSettingInteger(std::int32_t value) {
   return std::to_string(value);
 }
 
+namespace {
+std::string_view Trimmed(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n";
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos)
+    return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+bool SameKey(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (lower(a[i]) != lower(b[i]))
+      return false;
+  }
+  return true;
+}
+}  // namespace
+
+std::optional<std::string_view> FindSectionValue(std::string_view section, std::string_view key) {
+  while (!section.empty()) {
+    const std::size_t end = section.find('\0');
+    const std::string_view line = section.substr(0, end);
+    section = end == std::string_view::npos ? std::string_view() : section.substr(end + 1);
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos || !SameKey(Trimmed(line.substr(0, equals)), key))
+      continue;
+    std::string_view value = Trimmed(line.substr(equals + 1));
+    if (value.size() > 1 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+      value = value.substr(1, value.size() - 2);
+    return value;
+  }
+  return std::nullopt;
+}
+
 }  // namespace velmora

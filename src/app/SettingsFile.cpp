@@ -14,6 +14,8 @@ namespace {
 
 // The profile functions hand back at most this many characters, the closing zero included.
 constexpr DWORD kValueBufferSize = 1024;
+// The most a section read hands back.
+constexpr DWORD kSectionBufferSize = 32767;
 
 }  // namespace
 
@@ -55,6 +57,26 @@ bool SettingsFile::ReadBool(const char* section, const char* key, bool def) cons
 
 void SettingsFile::WriteBool(const char* section, const char* key, bool value) const {
   WriteString(section, key, value ? "1" : "0");
+}
+
+SettingsSection::SettingsSection(const SettingsFile& file, const char* section)
+    : file_(file), section_(section), text_(kSectionBufferSize) {
+  const DWORD length =
+      GetPrivateProfileSectionA(section, text_.data(), kSectionBufferSize, file.Path().c_str());
+  whole_ = length < kSectionBufferSize - 2;
+  text_.resize(whole_ ? length : 0);
+}
+
+std::int32_t SettingsSection::ReadInteger(const char* key, std::int32_t def) const {
+  if (!whole_)
+    return file_.ReadInteger(section_, key, def);
+  const std::optional<std::string_view> value =
+      FindSectionValue(std::string_view(text_.data(), text_.size()), key);
+  return value ? ParseSettingInteger(*value).value_or(def) : def;
+}
+
+bool SettingsSection::ReadBool(const char* key, bool def) const {
+  return ReadInteger(key, def ? 1 : 0) != 0;
 }
 
 }  // namespace velmora

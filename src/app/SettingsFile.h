@@ -1,10 +1,11 @@
 #pragma once
 // The settings file, read and written one value at a time through the private-profile
-// functions. Nothing is cached: every operation is a call of its own.
+// functions, or a section read whole for several values. Nothing is cached between calls.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/FileSystem.h"
 
@@ -32,6 +33,21 @@ class SettingsFile {
 
  private:
   std::string path_;
+};
+
+// One section of the settings file, read in one call: each value read alone would open and
+// check the file again. Values read as SettingsFile reads them.
+class SettingsSection {
+ public:
+  SettingsSection(const SettingsFile& file, const char* section);
+  std::int32_t ReadInteger(const char* key, std::int32_t def) const;
+  bool ReadBool(const char* key, bool def) const;
+
+ private:
+  const SettingsFile& file_;
+  const char* section_;
+  std::vector<char> text_;
+  bool whole_ = false;  // a section too long for one read is read key by key
 };
 
 }  // namespace velmora

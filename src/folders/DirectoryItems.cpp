@@ -1,6 +1,7 @@
 #include "folders/DirectoryItems.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "base/LeadBytes.h"
 #include "base/PathRules.h"
@@ -122,49 +123,85 @@ std::string DirectoryItems::Path(int index) const {
   return drive + std::string(rest.substr(0, end));
 }
 
+namespace {
+// Orders positions by `compare`; one type for every sort by it, so that it is made once.
+struct ByComparison {
+  const PositionComparison& compare;
+  bool operator()(std::size_t a, std::size_t b) const { return compare(a, b) < 0; }
+};
+
+// Puts the names into `order` (positions before the sort) in place, cycle by cycle.
+void TakeOrder(std::vector<SubfolderName>& names, std::vector<std::size_t>& order) {
+  for (std::size_t start = 0; start < order.size(); ++start) {
+    std::size_t at = start;
+    while (order[at] != start) {
+      std::swap(names[at], names[order[at]]);
+      const std::size_t next = order[at];
+      order[at] = at;
+      at = next;
+    }
+    order[at] = at;
+  }
+}
+}  // namespace
+
 void SortSubfolderNames(std::vector<SubfolderName>& names, NameComparison compare, SortKey key) {
+  const PositionComparison byPosition = [&](std::size_t a, std::size_t b) {
+    return compare(names[a].text, names[b].text);
+  };
+  if (key) {
+    std::vector<std::string> keys;
+    keys.reserve(names.size());
+    for (const SubfolderName& name : names)
+      keys.push_back(key(name.text));
+    SortSubfolderNames(names, std::vector<std::string_view>(keys.begin(), keys.end()), byPosition);
+    return;
+  }
+  // Positions in the listed order, sorted stably: of equal names the one listed first leads.
+  std::vector<std::size_t> order(names.size());
+  for (std::size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  std::stable_sort(order.begin(), order.end(), ByComparison{byPosition});
+  TakeOrder(names, order);
+}
+
+void SortSubfolderNames(std::vector<SubfolderName>& names,
+                        const std::vector<std::string_view>& keys,
+                        const PositionComparison& compare) {
   // Positions in the listed order, sorted stably: of equal names the one listed first leads.
   std::vector<std::size_t> order(names.size());
   const auto listed = [&order] {
     for (std::size_t i = 0; i < order.size(); ++i)
       order[i] = i;
   };
-  const auto byCompare = [&](std::size_t a, std::size_t b) {
-    return compare(names[a].text, names[b].text) < 0;
-  };
   listed();
-  if (key) {
-    std::vector<std::string> keys;
-    keys.reserve(names.size());
-    for (const SubfolderName& name : names)
-      keys.push_back(key(name.text));
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-    // The keys' order checked by `compare`: a wrong one leaves the order to `compare`, and a run
-    // of equal names goes back to the listed order.
-    for (std::size_t first = 0, next = 1; next <= order.size(); ++next) {
-      const int relation =
-          next < order.size() ? compare(names[order[next - 1]].text, names[order[next]].text) : -1;
-      if (relation > 0) {
-        listed();
-        std::stable_sort(order.begin(), order.end(), byCompare);
-        break;
-      }
-      if (relation < 0) {
-        std::sort(order.begin() + static_cast<std::ptrdiff_t>(first),
-                  order.begin() + static_cast<std::ptrdiff_t>(next));
-        first = next;
-      }
-    }
-  } else {
-    std::stable_sort(order.begin(), order.end(), byCompare);
+  // The keys' first bytes as one number decide most comparisons without touching the strings.
+  std::vector<std::uint64_t> leads(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    std::uint64_t lead = 0;
+    for (std::size_t at = 0; at < 8; ++at)
+      lead = (lead << 8) | (at < keys[i].size() ? static_cast<unsigned char>(keys[i][at]) : 0u);
+    leads[i] = lead;
   }
-
-  std::vector<SubfolderName> sorted;
-  sorted.reserve(order.size());
-  for (std::size_t at : order)
-    sorted.push_back(std::move(names[at]));
-  names = std::move(sorted);
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return leads[a] != leads[b] ? leads[a] < leads[b] : keys[a] < keys[b];
+  });
+  // The keys' order checked by `compare`: a wrong one leaves the order to `compare`, and a run
+  // of equal names goes back to the listed order.
+  for (std::size_t first = 0, next = 1; next <= order.size(); ++next) {
+    const int relation = next < order.size() ? compare(order[next - 1], order[next]) : -1;
+    if (relation > 0) {
+      listed();
+      std::stable_sort(order.begin(), order.end(), ByComparison{compare});
+      break;
+    }
+    if (relation < 0) {
+      std::sort(order.begin() + static_cast<std::ptrdiff_t>(first),
+                order.begin() + static_cast<std::ptrdiff_t>(next));
+      first = next;
+    }
+  }
+  TakeOrder(names, order);
 }
 
 }  // namespace velmora

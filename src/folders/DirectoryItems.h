@@ -3,6 +3,7 @@
 // the drive or network root down to the open folder, then the open folder's subfolders. Paths
 // are byte strings in the system code page; a backslash byte that ends a double-byte character
 // is never a separator.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,5 +84,12 @@ using NameComparison = int (*)(const std::string& left, const std::string& right
 using SortKey = std::string (*)(const std::string& name);
 void SortSubfolderNames(std::vector<SubfolderName>& names, NameComparison compare,
                         SortKey key = nullptr);
+// The same with the keys made already, one a name in the names' order, and `compare` given the
+// names' positions before the sort: a caller that holds the names in another form as well can
+// make the keys and compare from that form.
+using PositionComparison = std::function<int(std::size_t left, std::size_t right)>;
+void SortSubfolderNames(std::vector<SubfolderName>& names,
+                        const std::vector<std::string_view>& keys,
+                        const PositionComparison& compare);
 
 }  // namespace velmora

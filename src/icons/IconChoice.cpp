@@ -21,7 +21,8 @@ ui::UniqueIcon PreviewIcon(const std::string& path) {
                                                                   : ShellIcon(file);
 }
 
-FileIcons FillIconImages(ui::ImageList& images, const std::string& path, int cellSize) {
+FileIcons FillIconImages(ui::ImageList& images, const std::string& path, int cellSize,
+                         HICON shellIcon) {
   images.Clear();
   // The file stays checked and unchanged until the images are made.
   const CheckedIconFile file(path);
@@ -29,9 +30,14 @@ FileIcons FillIconImages(ui::ImageList& images, const std::string& path, int cel
     return FileIcons::kMissing;
   const int count = file.Count();
   if (count == 0) {
-    if (const ui::UniqueIcon icon = ShellIcon(file)) {
+    ui::UniqueIcon read;
+    if (!shellIcon) {
+      read = ShellIcon(file);
+      shellIcon = read.Get();
+    }
+    if (shellIcon) {
       IconStrip strip(1, cellSize);
-      strip.Draw(0, icon.Get());
+      strip.Draw(0, shellIcon);
       strip.AddTo(images);
     }
     return FileIcons::kNoneStored;

@@ -22,7 +22,9 @@ enum class FileIcons {
 // Empties the list and fills it with the file's icons, each made from its image for the
 // large-icon size `cellSize` and scaled to the list's image size. An icon that cannot be read
 // leaves its image empty rather than moving the ones after it; images the list refuses end it
-// there. A damaged file counts as one without icons.
-FileIcons FillIconImages(ui::ImageList& images, const std::string& path, int cellSize);
+// there. A damaged file counts as one without icons. `shellIcon`, when given, is the shell's
+// icon for the file read a moment ago (the preview's), used instead of reading it again.
+FileIcons FillIconImages(ui::ImageList& images, const std::string& path, int cellSize,
+                         HICON shellIcon = nullptr);
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 #include "ui/Control.h"
 
-#include <commctrl.h>
+#include <algorithm>
+#include <vector>
 
 #include "base/WideText.h"
 #include "ui/Application.h"
@@ -8,10 +9,36 @@
 namespace velmora::ui {
 
 namespace {
-// One subclass ID for every control: the reference data is the control object. The same object
-// is also kept in a window property, for finding it from a handle in constant time.
-constexpr UINT_PTR kSubclassId = 1;
-constexpr char kObjectProperty[] = "VelmoraControl";
+// A control window with its object and the procedure behind the toolkit's.
+struct Binding {
+  HWND window;
+  Control* control;  // none once the object let go of a window it could not hand back
+  WNDPROC proc;
+  bool unicode;
+};
+
+// Every control window of the process, kept here rather than with the window: under Wine a
+// window property or the common controls' subclass chain (which keeps its data in one) costs a
+// round trip to the server on every message, and the controls get hundreds of them before the
+// window is first painted. A few dozen entries: a linear search costs nothing.
+std::vector<Binding>& Bindings() {
+  static std::vector<Binding> bindings;
+  return bindings;
+}
+
+Binding* BindingOf(HWND window) {
+  for (Binding& binding : Bindings()) {
+    if (binding.window == window)
+      return &binding;
+  }
+  return nullptr;
+}
+
+LRESULT CallProc(WNDPROC proc, bool unicode, HWND window, UINT message, WPARAM wParam,
+                 LPARAM lParam) {
+  return unicode ? CallWindowProcW(proc, window, message, wParam, lParam)
+                 : CallWindowProcA(proc, window, message, wParam, lParam);
+}
 }  // namespace
 
 Control::Control(Widget& parent, int id, Bounds bounds, std::string text, ControlStyle look)
@@ -22,14 +49,51 @@ Control::Control(Widget& parent, int id, Bounds bounds, std::string text, Contro
 
 Control::~Control() {
   if (hwnd_) {
-    RemoveWindowSubclass(hwnd_, &Control::SubclassProc, kSubclassId);
-    RemovePropA(hwnd_, kObjectProperty);
-    DestroyWindow(hwnd_);
+    HWND window = hwnd_;
+    Unbind();
+    DestroyWindow(window);
   }
 }
 
 Control* Control::FromHandle(HWND window) {
-  return window ? static_cast<Control*>(GetPropA(window, kObjectProperty)) : nullptr;
+  const Binding* binding = window ? BindingOf(window) : nullptr;
+  return binding ? binding->control : nullptr;
+}
+
+void Control::Bind() {
+  // As the window was made: an ANSI window keeps getting ANSI messages.
+  unicode_ = IsWindowUnicode(hwnd_) != FALSE;
+  Bindings().push_back({hwnd_, this, nullptr, unicode_});
+  const auto proc = reinterpret_cast<LONG_PTR>(&Control::WindowProc);
+  windowProc_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, proc)
+                                                   : SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, proc));
+  Bindings().back().proc = windowProc_;
+}
+
+void Control::Unbind() {
+  if (!hwnd_)
+    return;
+  auto& bindings = Bindings();
+  const auto binding = std::find_if(bindings.begin(), bindings.end(),
+                                    [this](const Binding& entry) { return entry.control == this; });
+  const auto proc = reinterpret_cast<LONG_PTR>(&Control::WindowProc);
+  if (unicode_ ? GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == proc
+               : GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == proc) {
+    const auto own = reinterpret_cast<LONG_PTR>(windowProc_);
+    unicode_ ? SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, own)
+             : SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, own);
+    if (binding != bindings.end())
+      bindings.erase(binding);
+  } else if (binding != bindings.end()) {
+    // A procedure put in front of ours keeps its place and still calls ours: the window's own
+    // procedure gets those messages until the window goes.
+    binding->control = nullptr;
+  }
+  hwnd_ = nullptr;
+}
+
+LRESULT Control::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallProc(windowProc_, unicode_, hwnd_, message, wParam, lParam);
 }
 
 void Control::CreateWindowNow() {
@@ -55,8 +119,7 @@ void Control::CreateWindowNow() {
     return;
   // Deferral is about the first window only: a recreated parent makes this one again too.
   deferred_ = false;
-  SetPropA(hwnd_, kObjectProperty, this);
-  SetWindowSubclass(hwnd_, &Control::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  Bind();
 
   // Keep the tab order of the layout: right after the previous sibling that has a window.
   HWND previous = HWND_TOP;
@@ -83,9 +146,7 @@ void Control::Recreate() {
   // Children go with the old window and are created again with the new one.
   SaveTreeState();
   HWND old = hwnd_;
-  RemoveWindowSubclass(old, &Control::SubclassProc, kSubclassId);
-  RemovePropA(old, kObjectProperty);
-  hwnd_ = nullptr;
+  Unbind();
   DestroyWindow(old);
   CreateWindowNow();
   if (hadFocus && hwnd_)
@@ -106,7 +167,7 @@ void Control::SaveTreeState() {
     child->SaveTreeState();
 }
 
-SIZE Control::FrameSize() const {
+SIZE Control::FrameSize() {
   return SIZE{Scale(bounds_.width), Scale(bounds_.height + ExtraCreationHeight())};
 }
 
@@ -170,17 +231,23 @@ LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Widget::OnMessage(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR self) {
-  auto* control = reinterpret_cast<Control*>(self);
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, &Control::SubclassProc, kSubclassId);
-    RemovePropA(window, kObjectProperty);
-    if (control->hwnd_ == window)
-      control->hwnd_ = nullptr;
-    return DefSubclassProc(window, message, wParam, lParam);
+LRESULT CALLBACK Control::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Binding* binding = BindingOf(window);
+  if (!binding) {
+    return IsWindowUnicode(window) ? DefWindowProcW(window, message, wParam, lParam)
+                                   : DefWindowProcA(window, message, wParam, lParam);
   }
-  return Guarded(control, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    // The window goes without its object: its own procedure sees the last message.
+    const Binding last = *binding;
+    Bindings().erase(Bindings().begin() + (binding - Bindings().data()));
+    if (last.control)
+      last.control->hwnd_ = nullptr;
+    return CallProc(last.proc, last.unicode, window, message, wParam, lParam);
+  }
+  if (!binding->control)
+    return CallProc(binding->proc, binding->unicode, window, message, wParam, lParam);
+  return Guarded(binding->control, message, wParam, lParam);
 }
 
 }  // namespace velmora::ui

@@ -1,6 +1,7 @@
 #pragma once
-// A child control: a system control class (or one of ours) subclassed so that its messages
-// reach this object, with messages the parent receives for it reflected back here.
+// A child control: a system control class (or one of ours) whose window procedure is replaced by
+// the toolkit's, so that its messages reach this object, with messages the parent receives for it
+// reflected back here.
 #include <windows.h>
 #include <functional>
 #include <string>
@@ -45,9 +46,8 @@ class Control : public Widget {
   bool IsDeferred() const { return deferred_; }
   void SetDeferred(bool deferred) { deferred_ = deferred; }
   // An owner-drawn list that keeps no data with its items: the parent's object answers the
-  // notice the list sends for each item it drops (WM_DELETEITEM) at once, without handing it on.
-  // Under Wine each message handed on through a subclass costs round trips to the server:
-  // seconds for a list of 20,000 items.
+  // notice the list sends for each item it drops (WM_DELETEITEM) at once, without handing it on
+  // to the parent's own procedure: a list of 20,000 items sends 20,000 of them.
   bool KeepsNoItemData() const { return keepsNoItemData_; }
   void SetKeepsNoItemData(bool value) { keepsNoItemData_ = value; }
 
@@ -56,9 +56,7 @@ class Control : public Widget {
   // A message the parent received for this control; true when this control answered it.
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-  LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) override {
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
-  }
+  LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
   void MoveToScale();
 
   // Raised by a key pressed while the control has the focus, before the control handles it.
@@ -74,8 +72,9 @@ class Control : public Widget {
   // OnWindowCreated can give it to the next one.
   virtual void SaveWindowState();
   virtual int ExtraCreationHeight() const { return 0; }
-  // The window's size as the layout gives it, at the window's DPI.
-  SIZE FrameSize() const;
+  // The window's size as the layout gives it, at the window's DPI: the size it is made with and
+  // moved to. A control whose content may need more room computes that here.
+  virtual SIZE FrameSize();
 
   // Notifications the parent hands back: a WM_COMMAND code, an owner-drawn item to draw or to
   // measure. True when handled.
@@ -86,8 +85,11 @@ class Control : public Widget {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Binds the new window to this object and puts the toolkit's procedure in front of its own;
+  // Unbind gives the window its own procedure back.
+  void Bind();
+  void Unbind();
   void SaveTreeState();
   bool ReflectColor(UINT message, WPARAM wParam, LRESULT& result);
 
@@ -96,6 +98,9 @@ class Control : public Widget {
   ControlStyle look_;
   bool deferred_ = false;
   bool keepsNoItemData_ = false;
+  // The window's own procedure, called as it expects its messages: ANSI or Unicode.
+  WNDPROC windowProc_ = nullptr;
+  bool unicode_ = false;
 
   friend class Widget;
 };

@@ -25,8 +25,26 @@ class RadioGroup : public GroupBox {
   void OnWindowCreated() override { ShowSelection(); }
 
  private:
+  // A radio button made as the selection wants it: checked or not, with the tab stop or not.
+  class Item : public Button {
+   public:
+    Item(RadioGroup& group, int index, int id, Bounds bounds, std::string text, DWORD style);
+
+   protected:
+    ControlStyle CreationStyle() const override;
+    void OnWindowCreated() override;
+
+   private:
+    const RadioGroup& group_;
+    int index_;
+  };
+
+  bool IsSelected(int index) const { return index == itemIndex_; }
+  // The item the Tab key stops at: the selected one, or the first while none is.
+  bool HasTabStop(int index) const { return IsSelected(index) || (itemIndex_ == -1 && index == 0); }
+  // Checks and tab stops changed to match the selection, on the items whose state differs.
   void ShowSelection();
-  std::vector<std::unique_ptr<Button>> buttons_;
+  std::vector<std::unique_ptr<Item>> buttons_;
   int itemIndex_ = -1;
 };
 

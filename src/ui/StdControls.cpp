@@ -29,28 +29,35 @@ const char* RegisterPanelClass() {
 Label::Label(Widget& parent, int id, Bounds bounds, std::string text)
     : Control(parent, id, bounds, std::move(text), {"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX}) {}
 
-void Label::FitText() {
+SIZE Label::FrameSize() {
+  SIZE frame = Control::FrameSize();
   const std::string text = Text();
-  if (!HasWindow() || text.empty())
-    return;
+  if (text.empty())
+    return frame;
+  // Measured in a memory DC with the font the window gets: a window's DC costs the system more,
+  // and the label needs no window to be measured before it is made.
+  const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  const SelectScope font(dc.Get(), Fonts().Get(Font(), Dpi()));
   RECT needed{};
-  {
-    const WindowDcScope dc(Handle());
-    const SelectScope font(dc.Dc(),
-                           reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
-    DrawTextA(dc.Dc(), text.c_str(), static_cast<int>(text.size()), &needed,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
-  }
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  const LONG wider = std::max(0L, needed.right - client.right);
-  const LONG taller = std::max(0L, needed.bottom - client.bottom);
-  if (wider == 0 && taller == 0)
+  DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &needed,
+            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+  frame.cx = std::max(frame.cx, needed.right);
+  frame.cy = std::max(frame.cy, needed.bottom);
+  return frame;
+}
+
+void Label::FitText() {
+  if (!HasWindow())
     return;
+  // Grows only, as when it was made: a label that has grown keeps its size.
   RECT window{};
   GetWindowRect(Handle(), &window);
-  SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left + wider,
-               window.bottom - window.top + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE wanted = FrameSize();
+  const LONG width = std::max(window.right - window.left, wanted.cx);
+  const LONG height = std::max(window.bottom - window.top, wanted.cy);
+  if (width != window.right - window.left || height != window.bottom - window.top)
+    SetWindowPos(Handle(), nullptr, 0, 0, width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Edit::Edit(Widget& parent, int id, Bounds bounds, Options options)

@@ -10,13 +10,14 @@
 namespace velmora::ui {
 
 // A one-line label. It grows to the right and downwards when its font needs more room than the
-// layout gave it, so that no character is cut or wrapped out of sight.
+// layout gave it, so that no character is cut or wrapped out of sight: it is made at that size,
+// and grows again when its font changes.
 class Label : public Control {
  public:
   Label(Widget& parent, int id, Bounds bounds, std::string text);
 
  protected:
-  void OnWindowCreated() override { FitText(); }
+  SIZE FrameSize() override;
   void OnFontChanged() override { FitText(); }
 
  private:

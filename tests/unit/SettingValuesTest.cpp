@@ -58,4 +58,18 @@ TEST(SettingValues, FormatIsSignedDecimal) {
   }
 }
 
+TEST(SettingValues, ASectionsValueIsFoundAsTheProfileFunctionsFindIt) {
+  using namespace std::string_view_literals;
+  const std::string_view section =
+      "Start=0\0 ItemIndex = 2 \0q=\"5\"\0s='x\0bare\0e=1=2\0Start=1\0"sv;
+  EXPECT_EQ(velmora::FindSectionValue(section, "start"), "0");
+  EXPECT_EQ(velmora::FindSectionValue(section, "ITEMINDEX"), "2");
+  EXPECT_EQ(velmora::FindSectionValue(section, "q"), "5");
+  EXPECT_EQ(velmora::FindSectionValue(section, "s"), "'x");
+  EXPECT_EQ(velmora::FindSectionValue(section, "e"), "1=2");
+  EXPECT_EQ(velmora::FindSectionValue(section, "bare"), std::nullopt);
+  EXPECT_EQ(velmora::FindSectionValue(section, "Item"), std::nullopt);
+  EXPECT_EQ(velmora::FindSectionValue({}, "Start"), std::nullopt);
+}
+
 }  // namespace

@@ -172,6 +172,36 @@ TEST_F(Toolkit, RecreationKeepsWhatTheUserDidInTheWindows) {
   EXPECT_FALSE(form.check.Checked());
 }
 
+// Each window is bound to its object by the toolkit's own procedure and a table: a recreated
+// window must reach its object for keys and reflected colours, and a destroyed one must leave no
+// entry that a later window with the same handle value could reach.
+TEST_F(Toolkit, RecreatedWindowsReachTheirObjectsAndDestroyedOnesNone) {
+  form.innerEdit.SetFontColor(RGB(1, 2, 3));
+  std::vector<WORD> keys;
+  form.innerEdit.onKeyDown = [&](WORD key, ShiftState) { keys.push_back(key); };
+  const HWND oldEdit = form.innerEdit.Handle();
+  form.group.Recreate();
+  ASSERT_NE(form.innerEdit.Handle(), oldEdit);
+  EXPECT_EQ(Control::FromHandle(oldEdit), nullptr);
+
+  SendMessageA(form.innerEdit.Handle(), WM_KEYDOWN, 'A', 0);
+  EXPECT_EQ(keys, std::vector<WORD>{'A'});
+  {
+    const WindowDcScope dc(form.innerEdit.Handle());
+    SendMessageA(form.group.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.Dc()),
+                 reinterpret_cast<LPARAM>(form.innerEdit.Handle()));
+    EXPECT_EQ(GetTextColor(dc.Dc()), RGB(1, 2, 3));
+  }
+
+  const HWND group = form.group.Handle();
+  const HWND inner = form.inner.Handle();
+  DestroyWindow(group);
+  EXPECT_FALSE(form.group.HasWindow());
+  EXPECT_FALSE(form.inner.HasWindow());
+  EXPECT_EQ(Control::FromHandle(group), nullptr);
+  EXPECT_EQ(Control::FromHandle(inner), nullptr);
+}
+
 TEST_F(Toolkit, KeyDownCarriesTheKeyAndTheShiftState) {
   std::vector<std::pair<WORD, bool>> keys;
   form.edit.onKeyDown = [&](WORD key, ShiftState shift) { keys.emplace_back(key, shift.shift); };

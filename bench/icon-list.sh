@@ -17,3 +17,11 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 cd "$tree"
 "$root/tools/wine-run.sh" "$tree" bench/IconListBench.exe "$@"
+# The memory a kept list takes, each side in a process of its own (the file given, if any).
+library=()
+for argument in "$@"; do
+  case $argument in --*|[0-9]*) ;; *) library=("$argument") ;; esac
+done
+for side in literal list; do
+  "$root/tools/wine-run.sh" "$tree" bench/IconListBench.exe --memory "$side" "${library[@]}"
+done

@@ -175,11 +175,11 @@ void Explain(const std::string& path, int runs) {
 }
 
 // The process's private memory (the commit charge; Wine gives only this one), in KiB.
-SIZE_T PrivateKib() {
+long long PrivateKib() {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
   GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-  return counters.PagefileUsage / 1024;
+  return static_cast<long long>(counters.PagefileUsage / 1024);
 }
 
 // How much private memory one kept list of the file's icons takes, made by `side` ("literal" or
@@ -187,15 +187,15 @@ SIZE_T PrivateKib() {
 // side's window is made before the first reading: only the icons and their list count.
 int MeasureMemory(const std::string& side, const std::string& path) {
   if (side == "literal") {
-    const SIZE_T before = PrivateKib();
+    const long long before = PrivateKib();
     const ui::UniqueImageList list = LiteralLoop(path);
-    std::printf("memory: literal loop's list %zu KiB\n", PrivateKib() - before);
+    std::printf("memory: literal loop's list %lld KiB\n", PrivateKib() - before);
     return list ? 0 : 1;
   }
   BenchWindow window;
-  const SIZE_T before = PrivateKib();
+  const long long before = PrivateKib();
   window.FillIconList(path);
-  std::printf("memory: FillIconList's list %zu KiB\n", PrivateKib() - before);
+  std::printf("memory: FillIconList's list %lld KiB\n", PrivateKib() - before);
   return window.ImageListBox1.Count() > 0 ? 0 : 1;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/LeadBytes.h"
 
@@ -46,6 +47,8 @@ class Fields {
     return value;
   }
   bool Flag() { return (Number() & 1) != 0; }
+  // Everything not yet taken, zero bytes included.
+  std::string_view Rest() { return std::exchange(rest_, std::string_view()); }
 
  private:
   std::string_view rest_;

@@ -1,6 +1,7 @@
 // Setting values: a text that parses gives a value whose written form parses to it again, blanks
 // before a value change nothing, and every 32-bit value survives being written and read, in
-// decimal and as a "$" pattern.
+// decimal and as a "$" pattern. A section read whole (lines ended by zero bytes) gives a value
+// from inside its text, and a key added at its end is found when no line before names it.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -42,5 +43,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   VELMORA_FUZZ_CHECK(ParseSettingInteger("0x" + pattern) == value);
   // Nothing may follow a value.
   VELMORA_FUZZ_CHECK(!ParseSettingInteger(written + "x"));
+
+  const std::string_view section = fields.Rest();
+  if (const std::optional<std::string_view> found = FindSectionValue(section, "Start")) {
+    VELMORA_FUZZ_CHECK(found->empty() || (found->data() >= section.data() &&
+                                          found->data() + found->size() <=
+                                              section.data() + section.size()));
+    VELMORA_FUZZ_CHECK(found->find('\0') == std::string_view::npos);
+  } else {
+    const std::string added = std::string(section) + std::string(1, '\0') + "start = 7";
+    VELMORA_FUZZ_CHECK(FindSectionValue(added, "Start") == std::optional<std::string_view>("7"));
+  }
   return 0;
 }

@@ -124,12 +124,6 @@ std::string DirectoryItems::Path(int index) const {
 }
 
 namespace {
-// Orders positions by `compare`; one type for every sort by it, so that it is made once.
-struct ByComparison {
-  const PositionComparison& compare;
-  bool operator()(std::size_t a, std::size_t b) const { return compare(a, b) < 0; }
-};
-
 // Puts the names into `order` (positions before the sort) in place, cycle by cycle.
 void TakeOrder(std::vector<SubfolderName>& names, std::vector<std::size_t>& order) {
   for (std::size_t start = 0; start < order.size(); ++start) {
@@ -146,23 +140,14 @@ void TakeOrder(std::vector<SubfolderName>& names, std::vector<std::size_t>& orde
 }  // namespace
 
 void SortSubfolderNames(std::vector<SubfolderName>& names, NameComparison compare, SortKey key) {
-  const PositionComparison byPosition = [&](std::size_t a, std::size_t b) {
-    return compare(names[a].text, names[b].text);
-  };
-  if (key) {
-    std::vector<std::string> keys;
-    keys.reserve(names.size());
-    for (const SubfolderName& name : names)
-      keys.push_back(key(name.text));
-    SortSubfolderNames(names, std::vector<std::string_view>(keys.begin(), keys.end()), byPosition);
-    return;
-  }
-  // Positions in the listed order, sorted stably: of equal names the one listed first leads.
-  std::vector<std::size_t> order(names.size());
-  for (std::size_t i = 0; i < order.size(); ++i)
-    order[i] = i;
-  std::stable_sort(order.begin(), order.end(), ByComparison{byPosition});
-  TakeOrder(names, order);
+  // Without a key every name gets the same one, which leaves the whole order to `compare`.
+  std::vector<std::string> keys;
+  keys.reserve(names.size());
+  for (const SubfolderName& name : names)
+    keys.push_back(key ? key(name.text) : std::string());
+  SortSubfolderNames(
+      names, std::vector<std::string_view>(keys.begin(), keys.end()),
+      [&](std::size_t a, std::size_t b) { return compare(names[a].text, names[b].text); });
 }
 
 void SortSubfolderNames(std::vector<SubfolderName>& names,
@@ -192,7 +177,8 @@ void SortSubfolderNames(std::vector<SubfolderName>& names,
     const int relation = next < order.size() ? compare(order[next - 1], order[next]) : -1;
     if (relation > 0) {
       listed();
-      std::stable_sort(order.begin(), order.end(), ByComparison{compare});
+      std::stable_sort(order.begin(), order.end(),
+                       [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; });
       break;
     }
     if (relation < 0) {

@@ -14,7 +14,9 @@ namespace {
 
 // The profile functions hand back at most this many characters, the closing zero included.
 constexpr DWORD kValueBufferSize = 1024;
-// The most a section read hands back.
+// A section read first takes this much, which holds the program's own section many times over;
+// only a longer one is read again into the most a section read hands back.
+constexpr DWORD kFirstSectionBufferSize = 1024;
 constexpr DWORD kSectionBufferSize = 32767;
 
 }  // namespace
@@ -60,11 +62,19 @@ void SettingsFile::WriteBool(const char* section, const char* key, bool value) c
 }
 
 SettingsSection::SettingsSection(const SettingsFile& file, const char* section)
-    : file_(file), section_(section), text_(kSectionBufferSize) {
-  const DWORD length =
-      GetPrivateProfileSectionA(section, text_.data(), kSectionBufferSize, file.Path().c_str());
-  whole_ = length < kSectionBufferSize - 2;
-  text_.resize(whole_ ? length : 0);
+    : file_(file), section_(section) {
+  // The call answers size - 2 when the section does not fit.
+  for (const DWORD size : {kFirstSectionBufferSize, kSectionBufferSize}) {
+    text_.resize(size);
+    const DWORD length =
+        GetPrivateProfileSectionA(section, text_.data(), size, file.Path().c_str());
+    whole_ = length < size - 2;
+    if (whole_) {
+      text_.resize(length);
+      return;
+    }
+  }
+  text_.clear();
 }
 
 std::int32_t SettingsSection::ReadInteger(const char* key, std::int32_t def) const {

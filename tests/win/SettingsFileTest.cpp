@@ -98,19 +98,24 @@ TEST_F(SettingsFileTest, OddStoredTextsReadByTheIntegerRules) {
 
 // The section read whole must give what each key read alone gives, whatever the file's hand
 // edits: blanks, quotes, letter case, repeated keys and sections, lines without a value.
+// Also with a section too long for the first read, and one too long for any read.
 TEST_F(SettingsFileTest, ASectionReadWholeGivesWhatEachKeyReadAloneGives) {
-  MakeFile(settings_.Path(),
-           "; comment\r\n[Other]\r\nItemIndex=3\r\n[window]\r\n  itemindex =  2 \r\n"
-           "StrFlag=\"0\"\r\nWindowState='1'\r\nQuoted=\"5\r\nBare\r\nStart=\r\n"
-           "Dup=4\r\nDup=6\r\nEq=1=2\r\n[Window]\r\nLate=8\r\n");
-  const SettingsSection section(settings_, "Window");
-  for (const char* key : {"ItemIndex", "StrFlag", "WindowState", "Quoted", "Bare", "Start", "Dup",
-                          "Eq", "Late", "Missing"}) {
-    SCOPED_TRACE(key);
-    EXPECT_EQ(section.ReadInteger(key, 7), settings_.ReadInteger("Window", key, 7));
-    EXPECT_EQ(section.ReadBool(key, true), settings_.ReadBool("Window", key, true));
+  for (const std::size_t padding : {0, 2000, 40000}) {
+    SCOPED_TRACE(padding);
+    MakeFile(settings_.Path(),
+             "; comment\r\n[Other]\r\nItemIndex=3\r\n[window]\r\nPad=" + std::string(padding, 'x') +
+                 "\r\n  itemindex =  2 \r\n"
+                 "StrFlag=\"0\"\r\nWindowState='1'\r\nQuoted=\"5\r\nBare\r\nStart=\r\n"
+                 "Dup=4\r\nDup=6\r\nEq=1=2\r\n[Window]\r\nLate=8\r\n");
+    const SettingsSection section(settings_, "Window");
+    for (const char* key : {"ItemIndex", "StrFlag", "WindowState", "Quoted", "Bare", "Start", "Dup",
+                            "Eq", "Late", "Missing"}) {
+      SCOPED_TRACE(key);
+      EXPECT_EQ(section.ReadInteger(key, 7), settings_.ReadInteger("Window", key, 7));
+      EXPECT_EQ(section.ReadBool(key, true), settings_.ReadBool("Window", key, true));
+    }
+    EXPECT_EQ(section.ReadInteger("ItemIndex", 7), 2);
   }
-  EXPECT_EQ(section.ReadInteger("ItemIndex", 7), 2);
   EXPECT_EQ(SettingsSection(SettingsFile(folder_ / "none.ini"), "Window").ReadInteger("Dup", 7), 7);
 }
 

@@ -9,6 +9,8 @@ tools/install-deps.sh
 tools/make-resources.py --check
 # The layers of src/ run one way, in includes and in library links.
 tools/check-layers.sh
+# The C++ is as clang-format writes it.
+tools/check-format.sh
 jobs=$(nproc)
 # fuzz: the libFuzzer targets of tests/fuzz, which the CTest run below runs briefly each.
 for preset in native fuzz win64 win32; do

@@ -4,7 +4,7 @@ set -eu
 packages=(cmake make g++ googletest libgtest-dev locales
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 xvfb fonts-ipafont-gothic imagemagick
-  python3 python3-liblnk)
+  python3 python3-liblnk clang-format)
 # The fuzz targets (tests/fuzz): libFuzzer comes with clang's runtime; the texts are converted
 # for clang by a Python script.
 packages+=(clang libclang-rt-14-dev)

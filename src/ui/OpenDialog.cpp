@@ -50,7 +50,8 @@ bool OpenDialog::Execute(HWND owner) {
     std::memcpy(file, lastName.c_str(), lastName.size());
 
   // A folder longer than any path can be makes the dialog crash (from about 940 characters).
-  const std::string initialDir = initialDir_.size() < MAX_PATH ? initialDir_ : DirectoryOf(ExecutablePath());
+  const std::string initialDir =
+      initialDir_.size() < MAX_PATH ? initialDir_ : DirectoryOf(ExecutablePath());
 
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof(dialog);

@@ -299,7 +299,9 @@ void ListBox::KeepFrame() {
 }
 
 bool ListBox::OnCommand(WORD code) {
-  const Event* event = code == LBN_SELCHANGE ? &onClick : code == LBN_DBLCLK ? &onDblClick : nullptr;
+  const Event* event = code == LBN_SELCHANGE ? &onClick
+                       : code == LBN_DBLCLK  ? &onDblClick
+                                             : nullptr;
   if (!event)
     return false;
   if (*event)

@@ -23,7 +23,8 @@ bool TransparentBitmap::Load(HINSTANCE instance, const char* name, int imageWidt
   }
   width_ = imageWidth > 0 && imageWidth <= info.bmWidth ? imageWidth : info.bmWidth;
   height_ = info.bmHeight;
-  images_.Reset(ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, info.bmWidth / width_, 0));
+  images_.Reset(
+      ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, info.bmWidth / width_, 0));
   if (!images_ || ImageList_AddMasked(images_.Get(), bitmap.Get(), transparent) < 0) {
     images_.Reset();
     return false;

@@ -73,9 +73,9 @@ class Widget {
   Widget* parent_;
   std::optional<FontSpec> font_;
   std::vector<Control*> children_;
-  std::string text_;     // used while there is no window
+  std::string text_;       // used while there is no window
   std::wstring wideText_;  // the same, kept whole from a Unicode window; empty after SetText
-  bool enabled_ = true;  // used while there is no window
+  bool enabled_ = true;    // used while there is no window
 
   friend class Control;
   static LRESULT Guarded(Widget* widget, UINT message, WPARAM wParam, LPARAM lParam);

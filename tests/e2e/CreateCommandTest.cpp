@@ -26,7 +26,8 @@ std::string Settings(int destination, int windowState, bool noSuffix) {
 }
 
 std::string Question(const std::string& name, const std::string& label) {
-  return "\"" + name + "\"" + test_text::kConfirmBeforeLabel + label + test_text::kConfirmAfterLabel;
+  return "\"" + name + "\"" + test_text::kConfirmBeforeLabel + label +
+         test_text::kConfirmAfterLabel;
 }
 
 // Starts the program on a target and asks for the shortcut with Enter in the name field, as a

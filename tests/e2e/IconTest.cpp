@@ -102,8 +102,8 @@ TEST_F(IconChoice, IconLibraryChosenByBrowsingGivesTheLinkItsIconWithoutMovingTh
     return ::testing::AssertionSuccess();
   }
   return ::testing::AssertionFailure()
-         << "entry 0 at " << first.left << "," << first.top << ", entry 1 at " << second.left
-         << "," << second.top << ", client " << client.bottom << " high, frame "
+         << "entry 0 at " << first.left << "," << first.top << ", entry 1 at " << second.left << ","
+         << second.top << ", client " << client.bottom << " high, frame "
          << frame.bottom - frame.top;
 }
 

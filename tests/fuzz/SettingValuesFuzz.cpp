@@ -46,9 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string_view section = fields.Rest();
   if (const std::optional<std::string_view> found = FindSectionValue(section, "Start")) {
-    VELMORA_FUZZ_CHECK(found->empty() || (found->data() >= section.data() &&
-                                          found->data() + found->size() <=
-                                              section.data() + section.size()));
+    VELMORA_FUZZ_CHECK(found->empty() ||
+                       (found->data() >= section.data() &&
+                        found->data() + found->size() <= section.data() + section.size()));
     VELMORA_FUZZ_CHECK(found->find('\0') == std::string_view::npos);
   } else {
     const std::string added = std::string(section) + std::string(1, '\0') + "start = 7";

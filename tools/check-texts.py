@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Fails when a narrow string or character literal outside a *Texts.cpp file holds a character
-that is not ASCII.
+that is not ASCII, or when a *Texts.cpp file is not compiled with code page 932.
 
     tools/check-texts.py
 
-Only the *Texts.cpp files are compiled with CP932 as their execution character set; anywhere
-else GCC stores such a literal as UTF-8, which the ANSI calls show as garbage. Comments may hold
-any text, and so may wide literals (L"", u"", U""), which are UTF-16 or UTF-32 whatever the
-execution character set. Looks at the C and C++ files of src, tests, bench and tools.
+Only the *Texts.cpp files are compiled with CP932 as their execution character set (CMake's
+velmora_cp932_texts, called for each folder that holds one); anywhere else GCC stores such a
+literal as UTF-8, which the ANSI calls show as garbage. Comments may hold any text, and so may
+wide literals (L"", u"", U""), which are UTF-16 or UTF-32 whatever the execution character set.
+Looks at the C and C++ files of src, tests, bench and tools.
 """
 import pathlib
 import sys
@@ -60,12 +61,28 @@ def literals(source):
             i += 1
 
 
+def compiled_as_cp932(path, root):
+    """Whether the nearest CMakeLists.txt hands the file's folder to velmora_cp932_texts."""
+    cmake = path.parent
+    while not (cmake / "CMakeLists.txt").exists() and cmake != root:
+        cmake = cmake.parent
+    relative = path.parent.relative_to(cmake).as_posix()
+    folder = "${CMAKE_CURRENT_SOURCE_DIR}" if relative == "." else relative
+    return f"velmora_cp932_texts({folder})" in (cmake / "CMakeLists.txt").read_text()
+
+
 def main():
     root = pathlib.Path(__file__).resolve().parent.parent
     failed = False
     for folder in FOLDERS:
         for path in sorted((root / folder).rglob("*")):
-            if path.suffix not in SUFFIXES or path.name.endswith("Texts.cpp"):
+            if path.suffix not in SUFFIXES:
+                continue
+            if path.name.endswith("Texts.cpp"):
+                if not compiled_as_cp932(path, root):
+                    print(f"check-texts: {path.relative_to(root)} is not compiled with code page "
+                          "932: call velmora_cp932_texts for its folder", file=sys.stderr)
+                    failed = True
                 continue
             for line, prefix, body in literals(path.read_bytes()):
                 if prefix not in WIDE_PREFIXES and any(byte >= 0x80 for byte in body):

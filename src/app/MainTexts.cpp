@@ -21,6 +21,8 @@ const char kBitBtn1[] = "　シ　ョ　ー　ト　カ　ッ　ト　作　成"
 const char kBitBtn2[] = "閉じる(&C)";
 const char kOpenFilter[] = "すべてのﾌｧｲﾙ|*.*";
 
+const char kNoWindowState[] = "実行時の大きさが選択されていません";
+
 const char kConfirmCaption[] = "確認";
 const char kConfirmYes[] = "はい(&Y)";
 const char kConfirmNo[] = "いいえ(&N)";

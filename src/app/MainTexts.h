@@ -24,6 +24,9 @@ extern const char kBitBtn1[];
 extern const char kBitBtn2[];
 extern const char kOpenFilter[];
 
+// Reported after the create command's question when no window state is chosen.
+extern const char kNoWindowState[];
+
 // The confirmation box.
 extern const char kConfirmCaption[];
 extern const char kConfirmYes[];

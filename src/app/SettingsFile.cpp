@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include "app/SettingValues.h"
+#include "app/SettingsTexts.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
 #include "base/PathRules.h"
-#include "base/Texts.h"
 
 namespace velmora {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "TestFiles.h"
-#include "base/Texts.h"
+#include "app/SettingsTexts.h"
 #include "base/Error.h"
 
 namespace velmora {

@@ -144,9 +144,9 @@ DISABLED_CLOSE = {"K": "D", "M": "S", "Y": "W", "G": "D", "L": "W"}
 # blue and one orange, for the link to a file that the program makes. It has no part of the
 # shell's shortcut arrow: the shell lays that over every shortcut, and the program is none.
 # The small icon at 100%, 125% and 150% and the large one at 100% (16, 20, 24 and 32 pixels) are
-# pixel grids drawn for their size, one letter per colour of ICON_COLOURS; "." is clear. The orange link lies over
-# the blue one at the top and under it at the foot, and the link below is darker where it meets
-# the one above. The larger sizes are rendered from ICON_DRAWING.
+# pixel grids drawn for their size, one letter per colour of ICON_COLOURS; "." is clear. The
+# orange link lies over the blue one at the top and under it at the foot, and the link below is
+# darker where it meets the one above. The larger sizes are rendered from ICON_DRAWING.
 ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
 PNG_FROM = 40
 PAGE_EDGE = (0x55, 0x55, 0x55)
@@ -723,7 +723,7 @@ def ring_cover(size, box, radius, thickness, clip):
         return -thickness < d <= 0
 
     def certain(px, py):
-        if clip and not (clip[0] <= px and px + 1 <= clip[2] and clip[1] <= py and py + 1 <= clip[3]):
+        if clip and not (clip[0] <= px < clip[2] and clip[1] <= py < clip[3]):
             return 0
         d = rounded_box_distance(px + 0.5, py + 0.5, box, radius)
         if -thickness + 0.71 < d < -0.71:
@@ -781,7 +781,8 @@ def drawn(size):
     rows = ICON_GRIDS[size].strip("\n").split("\n")
     if len(rows) != size or any(len(r) != size for r in rows):
         raise ValueError(f"the icon grid for {size} pixels is not {size}x{size}")
-    return [[(0, 0, 0, 0) if c == BACKGROUND else ICON_COLOURS[c] + (255,) for c in r] for r in rows]
+    clear = (0, 0, 0, 0)
+    return [[clear if c == BACKGROUND else ICON_COLOURS[c] + (255,) for c in r] for r in rows]
 
 
 def bgra_image(size, rows):

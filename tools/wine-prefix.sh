@@ -30,4 +30,5 @@ if [ ! -e "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; th
   cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 fi
 # C: is labelled as on a Windows machine, so that the drive list shows more than "c: []".
-[ -e "$WINEPREFIX/drive_c/.windows-label" ] || printf 'Windows' >"$WINEPREFIX/drive_c/.windows-label"
+label=$WINEPREFIX/drive_c/.windows-label
+[ -e "$label" ] || printf 'Windows' >"$label"

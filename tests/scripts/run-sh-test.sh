@@ -27,17 +27,20 @@ while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
 done
 
 failures=0
-# expect DISPLAY STATUS CALLS PATTERN [ARGUMENTS...]: run.sh called from a folder of its own ends
-# with STATUS, has called only the stand-ins CALLS, and says what PATTERN matches.
+# expect DISPLAY STATUS CALLS PATTERN [ARGUMENTS...]: run.sh called from a folder of its own
+# ends with STATUS, has called only the stand-ins CALLS, and says what PATTERN matches.
 expect() {
   local display=$1 status=$2 want_calls=$3 pattern=$4
   shift 4
   rm -f "$calls"
-  output=$(cd "$work/here" && env PATH="$work/bin:$PATH" DISPLAY="$display" "$copy/run.sh" "$@" 2>&1)
+  output=$(cd "$work/here" &&
+    env PATH="$work/bin:$PATH" DISPLAY="$display" "$copy/run.sh" "$@" 2>&1)
   local got=$? made
   made=$(cat "$calls" 2>/dev/null | tr '\n' ' ')
-  if [ "$got" -ne "$status" ] || [ "$made" != "$want_calls" ] || ! grep -qE -- "$pattern" <<<"$output"; then
-    echo "run.sh $* (DISPLAY=$display): status $got, calls '$made'; want $status, '$want_calls', /$pattern/"
+  if [ "$got" -ne "$status" ] || [ "$made" != "$want_calls" ] ||
+    ! grep -qE -- "$pattern" <<<"$output"; then
+    echo "run.sh $* (DISPLAY=$display): status $got, calls '$made';" \
+      "want $status, '$want_calls', /$pattern/"
     sed 's/^/  /' <<<"$output"
     failures=$((failures + 1))
   fi

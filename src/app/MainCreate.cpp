@@ -65,7 +65,7 @@ void TForm1::BitBtn1Click() {
 
   const ShortcutRequest request{.targetPath = target,
                                 .shortcutName = name,
-                                .arguments = LinkArguments(target, parameters),
+                                .arguments = LinkArguments(target, parameters, PathExists),
                                 .destination = *destination,
                                 .showCommand = *showCommand,
                                 .addSuffix = addSuffix,

@@ -81,7 +81,7 @@ std::optional<ShortcutRequest> TForm1::ReadShortcutRequest() {
   const std::string parameters = typed(Edit3, text::kLabel3);
   return ShortcutRequest{.targetPath = target,
                          .shortcutName = std::move(name),
-                         .arguments = LinkArguments(target, parameters),
+                         .arguments = LinkArguments(target, parameters, PathExists),
                          .destination = std::move(*destination),
                          .showCommand = 0,  // the rest is read after the question
                          .addSuffix = addSuffix,

@@ -19,12 +19,15 @@ std::string ReportText(std::string_view message) {
 }
 
 std::string TrimSystemMessage(std::string_view message) {
+  // The ideographic full stop in code page 932: the system's Japanese messages end in it, and
+  // the report adds its own full stop.
+  constexpr std::string_view kIdeographicFullStop = "\x81\x42";
   const LeadBytes& lead = LeadBytes::Active();
   std::size_t keep = 0;
   for (std::size_t pos = 0; pos < message.size();) {
     const std::size_t length = lead.CharLength(message, pos);
     const auto byte = static_cast<unsigned char>(message[pos]);
-    if (length == 2 || (byte > ' ' && byte != '.')) {
+    if (length == 2 ? message.substr(pos, 2) != kIdeographicFullStop : byte > ' ' && byte != '.') {
       keep = pos + length;
     }
     pos += length;

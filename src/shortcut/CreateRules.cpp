@@ -2,6 +2,9 @@
 
 #include <iterator>
 
+#include "base/LeadBytes.h"
+#include "base/PathRules.h"
+#include "shortcut/LinkNaming.h"
 #include "shortcut/ShortcutTexts.h"
 
 namespace velmora {
@@ -15,18 +18,34 @@ std::optional<int> ShowCommandFor(int windowStateIndex) {
   return kShowCommands[windowStateIndex];
 }
 
-std::string LinkArguments(std::string_view targetPath, std::string_view parameters) {
-  // A plain byte search: no double-byte character has a space as its second byte.
-  const std::size_t space = targetPath.find(' ');
-  if (space != std::string_view::npos && space >= 1 && !parameters.empty()) {
-    std::string quoted;
-    quoted.reserve(parameters.size() + 2);
-    quoted += '"';
-    quoted += parameters;
-    quoted += '"';
-    return quoted;
+std::string LinkArguments(std::string_view targetPath, std::string_view parameters,
+                          const std::function<bool(const std::string&)>& exists) {
+  std::string arguments(parameters);
+  // Blanks split a command line into arguments; no double-byte character has one as its
+  // second byte.
+  constexpr std::string_view kBlanks = " \t";
+  if (parameters.empty() || kBlanks.find(parameters.front()) != std::string_view::npos ||
+      kBlanks.find(parameters.back()) != std::string_view::npos ||
+      parameters.find_first_of(kBlanks) == std::string_view::npos ||
+      parameters.find('"') != std::string_view::npos) {
+    return arguments;
   }
-  return std::string(parameters);
+  // A relative path is found from the folder the link starts its target in.
+  const std::string workingDirectory = LinkWorkingDirectory(targetPath);
+  std::string path = arguments;
+  if (DrivePart(parameters).empty())
+    path.insert(0, parameters.front() == '\\' ? DrivePart(workingDirectory) : workingDirectory);
+  if (!exists(path))
+    return arguments;
+  // Backslashes right before a quote would escape it; doubled, they stand for themselves.
+  const LeadBytes& lead = LeadBytes::Active();
+  std::string closing = "\"";
+  for (std::string_view rest = parameters;
+       !rest.empty() && lead.LastCharStart(rest) == rest.size() - 1 && rest.back() == '\\';
+       rest.remove_suffix(1)) {
+    closing.insert(0, 1, '\\');
+  }
+  return '"' + arguments + closing;
 }
 
 std::string ConfirmationText(std::string_view shortcutName, std::string_view destinationLabel) {

@@ -1,5 +1,6 @@
 #pragma once
 // The create command's mappings from the window's choices to the shortcut writer's arguments.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,9 +10,12 @@ namespace velmora {
 // Show command for the run-window state: 0 -> 10, 1 -> 7, 2 -> 3; nullopt otherwise.
 std::optional<int> ShowCommandFor(int windowStateIndex);
 
-// The link's arguments: the parameters in double quotes when the target path's first space is
-// at its second character or later and the parameters are not empty; else unchanged.
-std::string LinkArguments(std::string_view targetPath, std::string_view parameters);
+// The link's arguments: the parameters exactly as typed, with one exception. A text that is one
+// path of an existing file or folder (`exists` answers for it) and holds a blank, with none at
+// either end and no double quote, is put in double quotes, so that the target receives it as one
+// argument. A relative path is found from the target's folder, where the link starts it.
+std::string LinkArguments(std::string_view targetPath, std::string_view parameters,
+                          const std::function<bool(const std::string&)>& exists);
 
 // "\"" name "\"を" "「" label "」に作成します。よろしいですか？"
 std::string ConfirmationText(std::string_view shortcutName, std::string_view destinationLabel);

@@ -16,7 +16,9 @@ std::string LinkWorkingDirectory(std::string_view targetPath) {
 
 std::string LinkFileName(std::string_view folder, std::string_view name, bool addSuffix) {
   std::string fileName(folder);
-  fileName += '\\';
+  // A drive's root keeps its one backslash: the path shown is the path written.
+  if (folder.empty() || FindLastOf(folder, "\\") != folder.size() - 1)
+    fileName += '\\';
   fileName += name;
   fileName += addSuffix ? text::kShortcutSuffix : text::kLinkExtension;
   return fileName;

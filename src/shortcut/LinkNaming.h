@@ -9,8 +9,9 @@ namespace velmora {
 // (double-byte aware); empty when there is none. C:\Tools\edit.exe gives C:\Tools\.
 std::string LinkWorkingDirectory(std::string_view targetPath);
 
-// folder + "\" + name + ("へのショートカット.lnk" or ".lnk"). Exactly one backslash is added,
-// whatever the folder ends with; the name is used unchanged.
+// folder + "\" + name + ("へのショートカット.lnk" or ".lnk"), with one backslash between folder
+// and name also when the folder ends in one (a drive's root: C:\ gives C:\name.lnk). The name is
+// used unchanged.
 std::string LinkFileName(std::string_view folder, std::string_view name, bool addSuffix);
 
 // The report of a link that was not written: "<file> を作成できません", followed by the system's

@@ -28,7 +28,8 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view upper) {
 }
 
 bool IsDeviceName(std::string_view stem) {
-  constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
+  constexpr std::array<std::string_view, 6> kDevices = {"CON", "PRN",    "AUX",
+                                                        "NUL", "CONIN$", "CONOUT$"};
   for (std::string_view device : kDevices) {
     if (EqualsIgnoringCase(stem, device))
       return true;

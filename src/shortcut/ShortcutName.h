@@ -12,7 +12,8 @@ enum class NameProblem {
                         // or a lead byte without its second byte
   kEmpty,               // the file would be named ".lnk"
   kEndsInDotOrBlank,    // the system drops a closing dot or blank, so the name would change
-  kDeviceName,          // CON, PRN, AUX, NUL, COM1-9, LPT1-9: the save would go to the device
+  kDeviceName,          // CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM1-9, LPT1-9: the save would
+                        // go to the device
 };
 
 // The rules look at the name the link file gets: the name, then the shortcut-to ending when

@@ -5,15 +5,20 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "base/ComPtr.h"
 #include "base/Error.h"
 #include "base/ErrorText.h"
 #include "base/FileSystem.h"
 #include "base/KernelHandles.h"
+#include "base/LeadBytes.h"
 #include "base/PathRules.h"
 #include "base/SystemMessage.h"
 #include "base/WideText.h"
@@ -111,17 +116,23 @@ std::string TargetOf(IShellLinkA& link) {
   return path;
 }
 
-// Whether the shell's link object loads the file as a link to `target`: a file cut short or
-// garbled does not load, or loads as a link to something else.
-bool LoadsBackAs(const std::string& path, const std::string& target) {
+// Whether a fresh link object loads the saved bytes as a link to `target`: S_OK when it does,
+// S_FALSE when they make a link to something else, the load's failure code otherwise.
+HRESULT LoadBack(IStream& saved, const std::string& target) {
+  ComPtr<IPersistStream> loader;
   ComPtr<IShellLinkA> link;
-  ComPtr<IPersistFile> file;
-  const std::optional<std::wstring> widePath = ToWide(path, true);
-  return widePath &&
-         SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                    link.PutVoid())) &&
-         link && SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.PutVoid())) && file &&
-         SUCCEEDED(file->Load(widePath->c_str(), STGM_READ)) && TargetOf(*link.Get()) == target;
+  const LARGE_INTEGER start{};
+  HRESULT result = saved.Seek(start, STREAM_SEEK_SET, nullptr);
+  if (SUCCEEDED(result))
+    result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IPersistStream,
+                              loader.PutVoid());
+  if (SUCCEEDED(result) && loader)
+    result = loader->Load(&saved);
+  if (SUCCEEDED(result) && loader)
+    result = loader->QueryInterface(IID_IShellLinkA, link.PutVoid());
+  if (FAILED(result))
+    return result;
+  return link && TargetOf(*link.Get()) == target ? S_OK : S_FALSE;
 }
 
 // The link saved into memory, where every byte of it is known before any reaches the disk. The
@@ -136,40 +147,85 @@ ComPtr<IStream> SaveToMemory(IPersistStream& link, const std::string& fileName) 
   return stream;
 }
 
-// A hidden file beside the link, which receives the link's bytes before it takes the link's
-// name in one step. Removed when this goes, unless it has taken that name.
+// Errors that another program's handle on a file gives: a shell view, an indexer or a virus
+// scanner reads a new or replaced link for a moment.
+bool IsHeldError(DWORD code) {
+  return code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED ||
+         code == ERROR_LOCK_VIOLATION;
+}
+
+// Runs `step` until it succeeds, fails for another reason than a held file, or about 2 s have
+// passed, waiting a little longer after each try. The last error is the last try's.
+template <typename Step>
+bool RetryWhileHeld(Step step) {
+  constexpr ULONGLONG kPatienceMs = 2000;
+  const ULONGLONG deadline = GetTickCount64() + kPatienceMs;
+  for (DWORD pauseMs = 10;; pauseMs = std::min<DWORD>(pauseMs * 2, 200)) {
+    if (step())
+      return true;
+    const DWORD error = GetLastError();
+    if (!IsHeldError(error) || GetTickCount64() >= deadline) {
+      SetLastError(error);
+      return false;
+    }
+    Sleep(pauseMs);
+  }
+}
+
+// A name no user or program gives a file, a tilde and numbers of this process and this try, and
+// no longer than the link's own name, so that its path fits wherever the link's does.
+std::string PendingName(const std::string& fileName, unsigned serial) {
+  const std::string linkName = fileName.substr(FindLastOf(fileName, "\\") + 1);
+  const LeadBytes& lead = LeadBytes::Active();
+  std::size_t room = 0;
+  for (std::size_t pos = 0; pos < linkName.size(); pos += lead.CharLength(linkName, pos))
+    ++room;
+  const std::string process = std::to_string(GetCurrentProcessId());
+  std::string name = "~vm" + process + "." + std::to_string(serial);
+  if (name.size() > room) {
+    // The serial's digits come last, so each try still gets a name of its own.
+    const std::string digits = process + std::to_string(serial);
+    name = "~" + digits.substr(digits.size() -
+                               std::min(digits.size(), std::max<std::size_t>(room, 2) - 1));
+  }
+  return fileName.substr(0, fileName.size() - linkName.size()) + name;
+}
+
+// A hidden file beside the link, which receives the link's bytes and then takes the link's name.
+// It stays open with no sharing until then, so no other program can open it or keep it; when it
+// has not taken that name it is gone with its handle.
 class PendingLink {
  public:
-  // The folder refuses a new file: the name or the place is at fault, as the message says.
+  // The folder refuses a new file: the name or the place is at fault, as the reason says.
   explicit PendingLink(std::string fileName) : fileName_(std::move(fileName)) {
-    // Named as no user or program names a file, and new: an existing file is never touched.
     static unsigned serial = 0;
-    const std::string folder = fileName_.substr(0, FindLastOf(fileName_, "\\") + 1);
-    const std::string prefix = folder + "~vm" + std::to_string(GetCurrentProcessId()) + ".";
-    for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
-      path_ = prefix + std::to_string(serial++);
-      file_.Reset(CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_HIDDEN, nullptr));
-      if (!file_ && GetLastError() != ERROR_FILE_EXISTS)
-        break;
+    DWORD error = ERROR_FILE_EXISTS;
+    // New: an existing file is never touched.
+    for (int attempt = 0; attempt < 100 && !file_ && error == ERROR_FILE_EXISTS; ++attempt) {
+      path_ = PendingName(fileName_, serial++);
+      file_.Reset(CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
+      error = GetLastError();
     }
-    if (!file_) {
-      path_.clear();
-      throw Error(FormatText(text::kCannotCreate, fileName_));
-    }
+    if (!file_)
+      FailToStore(fileName_, error);
   }
   ~PendingLink() {
+    if (!file_)
+      return;
+    FILE_DISPOSITION_INFO remove{TRUE};
+    const bool marked = RetryWhileHeld([&] {
+      return SetFileInformationByHandle(file_.Get(), FileDispositionInfo, &remove, sizeof remove);
+    });
     file_.Reset();
-    if (!path_.empty())
-      DeleteFileA(path_.c_str());
+    if (!marked)
+      RetryWhileHeld([&] { return DeleteFileA(path_.c_str()); });
   }
   PendingLink(const PendingLink&) = delete;
   PendingLink& operator=(const PendingLink&) = delete;
 
-  const std::string& Path() const { return path_; }
-
-  // Writes every byte, flushes them to the disk and closes the file; each step checked, since a
-  // full disk shows in any of them.
+  // Writes every byte, flushes them to the disk and reads them back; each step checked, since a
+  // full disk shows in any of them, and a file cut short or garbled in what it reads.
   void Store(const BYTE* bytes, std::size_t size) {
     for (std::size_t done = 0; done < size;) {
       const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 20));
@@ -182,27 +238,48 @@ class PendingLink {
     }
     if (!FlushFileBuffers(file_.Get()))
       FailToStore(fileName_, GetLastError());
-    LARGE_INTEGER stored{};
-    if (!GetFileSizeEx(file_.Get(), &stored))
+    const LARGE_INTEGER start{};
+    if (!SetFilePointerEx(file_.Get(), start, nullptr, FILE_BEGIN))
       FailToStore(fileName_, GetLastError());
-    if (static_cast<std::uint64_t>(stored.QuadPart) != size)
+    // One byte more than was written: a longer file shows too.
+    std::string stored(size + 1, '\0');
+    std::size_t done = 0;
+    for (DWORD read = 1; read != 0 && done < stored.size(); done += read) {
+      const auto chunk = static_cast<DWORD>(std::min<std::size_t>(stored.size() - done, 1u << 20));
+      if (!ReadFile(file_.Get(), stored.data() + done, chunk, &read, nullptr))
+        FailToStore(fileName_, GetLastError());
+    }
+    if (done != size || !std::equal(bytes, bytes + size, stored.begin(),
+                                    [](BYTE a, char b) { return a == static_cast<BYTE>(b); }))
       FailToStore(fileName_, 0);
-    // Closing can report a write the system held back.
-    if (!CloseHandle(file_.Release()))
-      FailToStore(fileName_, GetLastError());
   }
 
   // Puts the file in the link's place in one step, replacing a file of that name, and tells the
-  // shell's views, as the link object's own save does.
+  // shell's views, as the link object's own save does. A file of that name that another program
+  // holds is waited for a little.
   void TakeLinkName() {
-    if (!SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_ARCHIVE))
+    FILE_BASIC_INFO shown{};
+    shown.FileAttributes = FILE_ATTRIBUTE_ARCHIVE;
+    if (!SetFileInformationByHandle(file_.Get(), FileBasicInfo, &shown, sizeof shown))
       FailToStore(fileName_, GetLastError());
+    const std::optional<std::wstring> name = ToWide(fileName_, true);
+    if (!name)
+      FailToStore(fileName_, ERROR_INVALID_NAME);
+    const std::size_t nameBytes = name->size() * sizeof(wchar_t);
+    std::vector<BYTE> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->ReplaceIfExists = TRUE;
+    rename->FileNameLength = static_cast<DWORD>(nameBytes);
+    std::memcpy(buffer.data() + offsetof(FILE_RENAME_INFO, FileName), name->data(), nameBytes);
     const bool replaces = IsExistingFile(fileName_);
-    if (!MoveFileExA(path_.c_str(), fileName_.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      throw Error(FormatText(text::kCannotCreate, fileName_));
+    if (!RetryWhileHeld([&] {
+          return SetFileInformationByHandle(file_.Get(), FileRenameInfo, rename,
+                                            static_cast<DWORD>(buffer.size()));
+        })) {
+      FailToStore(fileName_, GetLastError());
     }
-    path_.clear();
+    // The bytes were flushed and read back: what closing could report has been seen.
+    file_.Reset();
     SHChangeNotify(replaces ? SHCNE_UPDATEITEM : SHCNE_CREATE, SHCNF_PATHA, fileName_.c_str(),
                    nullptr);
   }
@@ -214,9 +291,12 @@ class PendingLink {
 };
 
 // Writes the link object's bytes under the file name whole or not at all: an existing file of
-// that name stays as it was until the new link is known to be on the disk and to load back.
+// that name stays as it was until the new link is known to be on the disk.
 void StoreLink(IShellLinkA& link, IPersistStream& persist, const std::string& fileName) {
   const ComPtr<IStream> stream = SaveToMemory(persist, fileName);
+  const HRESULT loaded = LoadBack(*stream.Get(), TargetOf(link));
+  if (loaded != S_OK)
+    FailToStore(fileName, loaded == S_FALSE ? 0 : static_cast<unsigned long>(loaded));
   STATSTG stat{};
   HGLOBAL memory = nullptr;
   HRESULT result = stream->Stat(&stat, STATFLAG_NONAME);
@@ -230,8 +310,6 @@ void StoreLink(IShellLinkA& link, IPersistStream& persist, const std::string& fi
 
   PendingLink pending(fileName);
   pending.Store(bytes.Data(), static_cast<std::size_t>(stat.cbSize.QuadPart));
-  if (!LoadsBackAs(pending.Path(), TargetOf(link)))
-    FailToStore(fileName, 0);
   pending.TakeLinkName();
 }
 

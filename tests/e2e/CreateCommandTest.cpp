@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "Driver.h"
 #include "TestTexts.h"
 #include "LiblnkReader.h"
 #include "LinkFileReader.h"
 #include "app/ControlIds.h"
 #include "base/ComApartment.h"
+#include "base/KernelHandles.h"
 
 namespace velmora::e2e {
 namespace {
@@ -162,35 +165,36 @@ TEST_F(CreateCommand, SameDirectoryWritesNextToTheTarget) {
   test::ExpectLiblnkReadsAlike(besideTarget.Path());
 }
 
-TEST_F(CreateCommand, ParametersAreQuotedOnlyWhenTheTargetPathHasABlank) {
+TEST_F(CreateCommand, ParametersAreStoredAsTypedButOneExistingPathWithABlankIsQuoted) {
   sandbox_.WriteSettings(Settings(4, 0, true));
   const std::string blankTarget = sandbox_ / "My Tool.exe";
   MakeFile(blankTarget);
   {
     App run(sandbox_, Quoted(blankTarget));
     ASSERT_NE(run.WaitForWindow(), nullptr);
-    run.SetText(id::kEdit3, "-v");
+    run.SetText(id::kEdit3, "-a -b");
     const HWND box = AskWithEnter(run);
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(App::Answer(box, IDYES));
     ASSERT_TRUE(run.WaitForExit());
   }
-  const test::ShellLinkFields quoted = test::ReadThroughShell(sandbox_ / "My Tool.lnk");
-  EXPECT_EQ(quoted.path, blankTarget);
-  EXPECT_EQ(quoted.arguments, "\"-v\"");
-  EXPECT_EQ(test::ReadLinkFile(sandbox_ / "My Tool.lnk").arguments.value_or(""), "\"-v\"");
+  const test::ShellLinkFields typed = test::ReadThroughShell(sandbox_ / "My Tool.lnk");
+  EXPECT_EQ(typed.path, blankTarget);
+  EXPECT_EQ(typed.arguments, "-a -b");
+  EXPECT_EQ(test::ReadLinkFile(sandbox_ / "My Tool.lnk").arguments.value_or(""), "-a -b");
   test::ExpectLiblnkReadsAlike(sandbox_ / "My Tool.lnk");
 
   {
     App run(sandbox_, Quoted(target_));
     ASSERT_NE(run.WaitForWindow(), nullptr);
-    run.SetText(id::kEdit3, "a b");
+    run.SetText(id::kEdit3, blankTarget);
     const HWND box = AskWithEnter(run);
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(App::Answer(box, IDYES));
     ASSERT_TRUE(run.WaitForExit());
   }
-  EXPECT_EQ(test::ReadThroughShell(sandbox_ / test_text::kNotepadLink).arguments, "a b");
+  EXPECT_EQ(test::ReadThroughShell(sandbox_ / test_text::kNotepadLink).arguments,
+            Quoted(blankTarget));
   test::ExpectLiblnkReadsAlike(sandbox_ / test_text::kNotepadLink);
 }
 
@@ -222,6 +226,7 @@ TEST_F(CreateCommand, NamesThatAreNoPlainFileNameAreRefusedBeforeTheQuestion) {
       {"", test_text::kNameEmptyReport},
       {"memo.", test_text::kNameEndsInDotOrBlankReport},
       {"com1.txt", std::string("com1.txt") + test_text::kNameIsDeviceReportTail},
+      {"CONOUT$", std::string("CONOUT$") + test_text::kNameIsDeviceReportTail},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -234,7 +239,7 @@ TEST_F(CreateCommand, NamesThatAreNoPlainFileNameAreRefusedBeforeTheQuestion) {
   EXPECT_FALSE(Exists(TempFolder() + "\\escaped.lnk"));
 }
 
-TEST_F(CreateCommand, AnExistingLinkIsReplacedOnlyAfterASecondYes) {
+TEST_F(CreateCommand, AnExistingLinkIsReplacedOnlyAfterASecondYesAndOnceItsHolderLetsGo) {
   sandbox_.WriteSettings(Settings(4, 0, true));
   const std::string link = sandbox_ / test_text::kNotepadLink;
   MakeFile(link, "kept");
@@ -261,10 +266,19 @@ TEST_F(CreateCommand, AnExistingLinkIsReplacedOnlyAfterASecondYes) {
   ASSERT_TRUE(App::Answer(box, IDYES));
   replace = run.WaitForConfirmBox();
   ASSERT_NE(replace, nullptr);
+  // Another program holds the link for a moment.
+  UniqueFile held(CreateFileA(link.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held);
+  const std::jthread holder([&] {
+    Sleep(700);
+    held.Reset();
+  });
   ASSERT_TRUE(App::Answer(replace, IDYES));
   ASSERT_TRUE(run.WaitForExit());
   EXPECT_EQ(test::ReadThroughShell(link).path, target_);
   test::ExpectLiblnkReadsAlike(link);
+  // The program, its settings, the target and the link: no file that held the link's bytes.
+  EXPECT_EQ(FolderEntries(sandbox_.Folder()).size(), 4u);
 }
 
 TEST_F(CreateCommand, AFolderOfTheLinksNameMakesTheSaveFailAndIsReported) {
@@ -275,7 +289,7 @@ TEST_F(CreateCommand, AFolderOfTheLinksNameMakesTheSaveFailAndIsReported) {
   const HWND box = AskWithEnter(run);
   ASSERT_NE(box, nullptr);
   ASSERT_TRUE(App::Answer(box, IDYES));
-  EXPECT_EQ(run.AnswerErrorBox(), link + test_text::kCannotCreateReportTail);
+  EXPECT_EQ(run.AnswerErrorBox(), link + test_text::kAccessDeniedReportTail);
   EXPECT_TRUE(run.StaysOpen());
   EXPECT_TRUE(run.CloseWindow());
 }

@@ -160,7 +160,7 @@ TEST(FirstStart, SendToLinkThatCannotBeSavedIsReportedAndTheSavedChoicesAreResto
     const HWND offer = run.WaitForConfirmBox();
     ASSERT_NE(offer, nullptr);
     ASSERT_TRUE(App::Answer(offer, IDYES));
-    EXPECT_EQ(run.AnswerErrorBox(), blocker.Path() + test_text::kCannotCreateReportTail);
+    EXPECT_EQ(run.AnswerErrorBox(), blocker.Path() + test_text::kAccessDeniedReportTail);
     ASSERT_NE(run.WaitForWindow(), nullptr);
     EXPECT_EQ(run.AnyBox(), nullptr);
     EXPECT_EQ(sandbox.Setting("Start"), "0");

@@ -27,9 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (destination)
     VELMORA_FUZZ_CHECK(destination->specialFolder.has_value() == (index < 4));
 
-  const std::string arguments = LinkArguments(target, parameters);
-  VELMORA_FUZZ_CHECK(arguments == parameters ||
-                     (!parameters.empty() && arguments == "\"" + std::string(parameters) + "\""));
+  const std::string arguments = LinkArguments(target, parameters, [](auto&) { return true; });
+  VELMORA_FUZZ_CHECK(
+      arguments == parameters ||
+      (arguments.rfind('"' + std::string(parameters), 0) == 0 && arguments.back() == '"'));
+  VELMORA_FUZZ_CHECK(LinkArguments(target, parameters, [](auto&) { return false; }) == parameters);
 
   const std::string question = ConfirmationText(parameters, picker);
   VELMORA_FUZZ_CHECK(question.rfind("\"" + std::string(parameters) + "\"", 0) == 0);

@@ -25,11 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   VELMORA_FUZZ_CHECK(NameProblemText(problem, name).empty() == (problem == NameProblem::kNone));
   const std::string link = LinkFileName(folder, name, addSuffix);
   const std::string ending = addSuffix ? text::kShortcutSuffix : text::kLinkExtension;
-  VELMORA_FUZZ_CHECK(link == std::string(folder) + "\\" + std::string(name) + ending);
+  const std::string separator = EndsWithSingle(folder, '\\') ? "" : "\\";
+  VELMORA_FUZZ_CHECK(link == std::string(folder) + separator + std::string(name) + ending);
   if (problem == NameProblem::kNone) {
     VELMORA_FUZZ_CHECK(FileNameOf(link) == std::string(name) + ending);
     VELMORA_FUZZ_CHECK(IsWholeSuffix(ending, link));
-    VELMORA_FUZZ_CHECK(DirectoryOf(link) == folder ||
+    VELMORA_FUZZ_CHECK(DirectoryOf(link) == folder || DirectoryOf(link) + "\\" == folder ||
                        DirectoryOf(link) == std::string(folder) + "\\");
     VELMORA_FUZZ_CHECK(!HasSingle(name, '\\') && !HasSingle(name, ':') && !HasSingle(name, '/'));
   }

@@ -1,6 +1,7 @@
 #include "shortcut/CreateRules.h"
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -25,15 +26,26 @@ TEST(CreateRules, ShowCommands) {
   EXPECT_EQ(ShowCommandFor(3), std::nullopt);
 }
 
-TEST(CreateRules, ArgumentsAreQuotedWhenTheTargetPathHasASpace) {
-  EXPECT_EQ(LinkArguments("C:\\Program Files\\tool.exe", "-v"), "\"-v\"");
-  EXPECT_EQ(LinkArguments("C:\\Program Files\\tool.exe", ""), "");
-  EXPECT_EQ(LinkArguments("C:\\Program Files\\tool.exe", "\"x\""), "\"\"x\"\"");
-  EXPECT_EQ(LinkArguments("C:\\Tools\\edit.exe", "a b"), "a b");
-  EXPECT_EQ(LinkArguments("C:\\Tools\\edit.exe", ""), "");
-  // A space as the very first character does not count.
-  EXPECT_EQ(LinkArguments(" C:\\edit.exe", "-v"), "-v");
-  EXPECT_EQ(LinkArguments("C: \\edit.exe", "-v"), "\"-v\"");
+TEST(CreateRules, ParametersAreStoredAsTypedButOneExistingPathWithABlankIsQuoted) {
+  const std::string so = std::string("C:\\a ") + ut::kSo;  // ends in a 0x5C byte, no backslash
+  const std::set<std::string> existing = {"C:\\x y.txt", "C:\\My Dir\\", "C:\\Tools\\a b", so};
+  const auto exists = [&](const std::string& path) { return existing.count(path) != 0; };
+  const std::string program = "C:\\Program Files\\tool.exe";
+  const std::string edit = "C:\\Tools\\edit.exe";
+  const std::string cases[][3] = {
+      {program, "-a -b", "-a -b"},
+      {program, "\"C:\\x y.txt\"", "\"C:\\x y.txt\""},
+      {program, "C:\\x y.txt", "\"C:\\x y.txt\""},
+      {edit, so, "\"" + so + "\""},
+      {edit, "C:\\My Dir\\", "\"C:\\My Dir\\\\\""},    // else the backslash escapes the quote
+      {edit, "a b", "\"a b\""},                        // from the target's folder
+      {"C:\\edit.exe", "\\x y.txt", "\"\\x y.txt\""},  // from its drive's root
+      {edit, "C:\\x y.txt -v", "C:\\x y.txt -v"},
+      {edit, " C:\\x y.txt", " C:\\x y.txt"},
+      {edit, "C:\\x z.txt", "C:\\x z.txt"},
+  };
+  for (const auto& [target, parameters, arguments] : cases)
+    EXPECT_EQ(LinkArguments(target, parameters, exists), arguments) << target << " " << parameters;
 }
 
 TEST(CreateRules, ConfirmationTextBytes) {

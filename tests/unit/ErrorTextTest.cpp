@@ -41,10 +41,11 @@ TEST(ErrorText, TrimRemovesTrailingBlanksControlsAndFullStops) {
   EXPECT_EQ(TrimSystemMessage(""), "");
 }
 
-TEST(ErrorText, TrimKeepsDoubleByteCharacters) {
-  // The ideographic full stop is not ".", so it stays.
+TEST(ErrorText, TrimDropsTheClosingIdeographicFullStopAndKeepsOtherDoubleByteCharacters) {
+  // The ideographic full stop goes too: the report adds its own.
   EXPECT_EQ(TrimSystemMessage(ut::kAccessDeniedMessage), ut::kAccessDeniedTrimmed);
   EXPECT_EQ(TrimSystemMessage(std::string(ut::kSo) + ".\r\n"), ut::kSo);
+  EXPECT_EQ(TrimSystemMessage("a\x81\x41"), "a\x81\x41");
 }
 
 TEST(ErrorText, OleErrorShowsEightLowerCaseHexDigits) {

@@ -36,9 +36,10 @@ TEST(LinkNaming, FileNameWithAndWithoutSuffix) {
   EXPECT_EQ(LinkFileName(desktop, tt::kNotepad, false), desktop + "\\" + tt::kNotepad + ".lnk");
 }
 
-TEST(LinkNaming, FileNameAddsExactlyOneSeparatorAndKeepsTheName) {
-  EXPECT_EQ(LinkFileName("C:\\", tt::kNotepad, false),
-            std::string("C:\\\\") + tt::kNotepad + ".lnk");
+TEST(LinkNaming, FileNameHasOneSeparatorAndKeepsTheName) {
+  // A root keeps its one backslash; the second byte of ソ is no backslash.
+  EXPECT_EQ(LinkFileName("C:\\", tt::kNotepad, false), std::string("C:\\") + tt::kNotepad + ".lnk");
+  EXPECT_EQ(LinkFileName("\\\\srv\\share\\", "a", false), "\\\\srv\\share\\a.lnk");
   EXPECT_EQ(LinkFileName(ut::kSoFolder, "a", false), std::string(ut::kSoFolder) + "\\a.lnk");
   EXPECT_EQ(LinkFileName("D:\\x", " a b ", false), "D:\\x\\ a b .lnk");
   EXPECT_EQ(LinkFileName("D:\\x", "", false), "D:\\x\\.lnk");

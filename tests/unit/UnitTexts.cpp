@@ -16,7 +16,7 @@ const char kSendTo[] = "送る (SendTo)";
 const char kCannotWriteMessage[] = "C:\\Velmora.ini に書き込めません";
 const char kCannotWriteReport[] = "C:\\Velmora.ini に書き込めません.";
 const char kAccessDeniedMessage[] = "アクセスが拒否されました。\r\n";
-const char kAccessDeniedTrimmed[] = "アクセスが拒否されました。";
+const char kAccessDeniedTrimmed[] = "アクセスが拒否されました";
 
 const char kOleNoInterface[] = "OLE ｴﾗｰ 80004002";
 const char kOleSmallCode[] = "OLE ｴﾗｰ 00000001";

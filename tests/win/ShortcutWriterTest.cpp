@@ -19,6 +19,8 @@
 #include "shortcut/ShortcutWriter.h"
 #include "base/ComApartment.h"
 #include "base/Error.h"
+#include "base/ErrorText.h"
+#include "base/KernelHandles.h"
 
 namespace velmora {
 namespace {
@@ -120,22 +122,27 @@ TEST_F(ShortcutWriterTest, DesktopLinkIsNamedWithOrWithoutTheSuffix) {
   EXPECT_EQ(ReadThroughShell(suffixed).path, target_);
 }
 
-TEST_F(ShortcutWriterTest, EmptyNameLeavesOnlyTheEnding) {
+TEST_F(ShortcutWriterTest, EmptyNameLeavesOnlyTheEndingAndFitsAPathOfTheSystemsLimit) {
+  // ".lnk" in a folder that makes its path 259 characters long.
+  const std::string folder = Folder() + "\\" + std::string(253 - Folder().size(), 'f');
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
   ShortcutRequest request = PickerRequest("");
+  request.destination.label = folder;
   WriteShortcut(request);
+  request.destination.label = Folder();
   request.addSuffix = true;
   WriteShortcut(request);
 
-  EXPECT_EQ(ReadThroughShell(Folder() + "\\.lnk").path, target_);
+  EXPECT_EQ(ReadThroughShell(folder + "\\.lnk").path, target_);
   EXPECT_EQ(ReadThroughShell(Folder() + "\\" + tt::kSuffixedLink).path, target_);
 }
 
-TEST_F(ShortcutWriterTest, PickerAtADriveRootStillWrites) {
-  // The doubled separator of "C:\\name.lnk" reaches the save unchanged; the file system takes it.
+TEST_F(ShortcutWriterTest, PickerAtADriveRootWritesWithOneSeparator) {
   const std::string name = "VelmoraRootLinkTest-" + std::to_string(GetCurrentProcessId());
   const std::string link = Outside("C:\\" + name + ".lnk");
   ShortcutRequest request = PickerRequest(name);
   request.destination.label = "C:\\";
+  EXPECT_EQ(ShortcutFileName(request), link);
 
   WriteShortcut(request);
 
@@ -248,9 +255,14 @@ TEST_F(ShortcutWriterTest, FirstStartLinkGoesIntoSendToWithoutIconOrArguments) {
   EXPECT_EQ(shell.iconIndex, 0);
 }
 
-TEST_F(ShortcutWriterTest, OverwritesAFileOfTheSameName) {
+TEST_F(ShortcutWriterTest, OverwritesAFileOfTheSameNameUnlessItIsHeldTooLong) {
   const std::string link = Folder() + "\\" + tt::kNotepad + ".lnk";
   MakeFile(link, std::string(65536, 'x'));
+  UniqueFile held(CreateFileA(link.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  EXPECT_EQ(ReportText(ErrorOf(PickerRequest(tt::kNotepad))), link + tt::kAccessDeniedReportTail);
+  held.Reset();
+  EXPECT_EQ(testing::ReadWholeFile(link), std::string(65536, 'x'));
+  EXPECT_EQ(FolderEntries(Folder()).size(), 2u);
 
   WriteShortcut(PickerRequest(tt::kNotepad));
 
@@ -279,7 +291,7 @@ TEST_F(ShortcutWriterTest, SpecialFolderWithoutAPathIsReported) {
   }
 }
 
-TEST_F(ShortcutWriterTest, FailedSaveIsReportedAndWritesNothing) {
+TEST_F(ShortcutWriterTest, FailedSaveIsReportedWithTheSystemsReasonAndWritesNothing) {
   const std::string missing = Folder() + "\\missing";
   const std::string tooLong(300, 'a');  // longer than any file system takes for one name
   const struct {
@@ -295,7 +307,10 @@ TEST_F(ShortcutWriterTest, FailedSaveIsReportedAndWritesNothing) {
     request.destination.label = c.folder;
     const std::string file = c.folder + "\\" + c.name + ".lnk";
     SCOPED_TRACE(file);
-    EXPECT_EQ(ErrorOf(request), file + tt::kCannotCreate);
+    // The system's reason follows, and the report's full stop is the only one at the end.
+    const std::string report = ReportText(ErrorOf(request));
+    EXPECT_EQ(report.rfind(file + tt::kCannotCreateBecause, 0), 0u);
+    EXPECT_EQ(report.find(tt::kTwoFullStops), std::string::npos);
   }
   EXPECT_FALSE(Exists(missing));
   EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{"tool.exe"});

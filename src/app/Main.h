@@ -4,7 +4,7 @@
 // one file a concern:
 //   Main.cpp             the controls' table and their wiring; creating, showing, closing
 //   MainLifecycle.cpp    FormCreate, FormShow, FormClose
-//   MainTarget.cpp       SetTarget, Edit1Change, Button1Click, WMDropFiles
+//   MainTarget.cpp       SetTarget, TakeNextTarget, Edit1Change, Button1Click, WMDropFiles
 //   MainDestination.cpp  RadioGroup1Click, EnableCustomFolder
 //   MainIcons.cpp        ShowFileIcon, FillIconList, Button2Click, ImageListBox1Click/KeyDown
 //   MainCreate.cpp       BitBtn1Click, ReadShortcutRequest, MakeShortcut: the create command
@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "app/TargetQueue.h"
 #include "folders/DirectoryListBox.h"
 #include "folders/DriveComboBox.h"
 #include "icons/ImageListBox.h"
@@ -51,6 +52,9 @@ class TForm1 : public ui::Form {
   void WMDropFiles(HDROP drop);
 
   void SetTarget(const std::string& path);
+  // Serves the queue's next target as SetTarget does; one that cannot be taken is reported and
+  // the one after it is served instead. False when no target was left to take.
+  bool TakeNextTarget();
   // SetTarget for a path already in its long form with its root's backslash (TargetPath).
   void TakeTarget(const std::string& path);
   void ShowFileIcon(const std::string& path);
@@ -74,11 +78,14 @@ class TForm1 : public ui::Form {
   // suffix and arguments, each read once and checked. nullopt when no destination is chosen; a
   // refused field gets the focus, and its error is raised.
   std::optional<ShortcutRequest> ReadShortcutRequest();
-  // Reads the command line's target into commandLineTarget_ as SetTarget takes it.
-  void ReadCommandLineTarget();
-  // Before the folder list is made: moves it to the command line's target's folder, so that it
+  // A queued path as SetTarget takes it: a relative command-line path names a file of the
+  // folder the program was started in.
+  std::string QueuedTargetPath(const std::wstring& path) const;
+  // Before the folder list is made: moves it to the first queued target's folder, so that it
   // lists that folder alone.
   void OpenFolderListAtTarget();
+  // The title, with the served target's place while a batch of several is served.
+  std::string Caption() const;
   void SaveAndDestroy();
   // Shows OpenDialog1 at the folder the settings remember; true when a file was chosen.
   bool BrowseFromSavedFolder();
@@ -95,8 +102,11 @@ class TForm1 : public ui::Form {
   const std::string startFolder_;
   // The file whose shell icon the preview shows, empty when it shows another icon.
   std::string shellPreviewOf_;
-  // The command line's target, read before the window is shown, until FormShow takes it.
-  std::optional<std::string> commandLineTarget_;
+  // The targets not yet served: the command line's arguments, or the items of the last drop.
+  TargetQueue targets_;
+  // The first queued target as SetTarget takes it, made before the window is shown, until
+  // FormShow takes it.
+  std::optional<std::string> preparedTarget_;
 
  public:
   // The controls, in tab order within each parent.

@@ -41,10 +41,13 @@ void TForm1::BitBtn1Click() {
   request->iconIndex = ImageListBox1.ItemIndex();
 
   if (!MakeShortcut(*request)) {
-    SetText(text::kAppTitle);
+    SetText(Caption());
     return;
   }
-  Close();
+  // The next target of a batch is served in the same window; after the last one the window
+  // closes.
+  if (!TakeNextTarget())
+    Close();
 }
 
 std::optional<ShortcutRequest> TForm1::ReadShortcutRequest() {

@@ -33,28 +33,26 @@ void TForm1::FormCreate() {
     EnableCustomFolder(true);
 }
 
-void TForm1::ReadCommandLineTarget() {
+std::string TForm1::QueuedTargetPath(const std::wstring& path) const {
   // The restored destination may have moved the current folder since the start.
-  if (const std::optional<std::string> argument = CommandLineArgument())
-    commandLineTarget_ = TargetPath(ResolveAgainst(startFolder_, *argument));
+  return TargetPath(ResolveAgainst(startFolder_, PathInCodePage(path)));
 }
 
 void TForm1::OpenFolderListAtTarget() {
+  targets_.Replace(CommandLineArguments());
   // An error here is reported when FormShow takes the target.
   try {
-    ReadCommandLineTarget();
-    if (commandLineTarget_)
-      DirectoryListBox1.SetDirectory(DirectoryOf(*commandLineTarget_));
+    if (targets_.HasNext()) {
+      preparedTarget_ = QueuedTargetPath(targets_.Peek());
+      DirectoryListBox1.SetDirectory(DirectoryOf(*preparedTarget_));
+    }
   } catch (const Error&) {
   }
 }
 
 void TForm1::FormShow() {
   DragAcceptFiles(Handle(), static_cast<BOOL>(-1));
-  if (!commandLineTarget_)
-    ReadCommandLineTarget();
-  if (commandLineTarget_)
-    TakeTarget(*std::exchange(commandLineTarget_, std::nullopt));
+  TakeNextTarget();
 }
 
 void TForm1::FormClose() {

@@ -1,6 +1,10 @@
 // The target: browse, drop and command line all end in SetTarget.
+#include <utility>
+#include <vector>
+
 #include "app/ExpandLongPath.h"
 #include "app/Main.h"
+#include "app/MainTexts.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsTexts.h"
 #include "app/ShellPaths.h"
@@ -12,6 +16,20 @@ namespace velmora {
 
 void TForm1::SetTarget(const std::string& rawPath) {
   TakeTarget(TargetPath(rawPath));
+}
+
+bool TForm1::TakeNextTarget() {
+  while (const std::optional<std::wstring> next = targets_.Next()) {
+    SetText(Caption());
+    std::optional<std::string> prepared = std::exchange(preparedTarget_, std::nullopt);
+    if (ui::RunGuarded([&] { TakeTarget(prepared ? *prepared : QueuedTargetPath(*next)); }))
+      return true;
+  }
+  return false;
+}
+
+std::string TForm1::Caption() const {
+  return QueueCaption(text::kAppTitle, targets_.Position(), targets_.Count());
 }
 
 void TForm1::TakeTarget(const std::string& path) {
@@ -50,9 +68,13 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::WMDropFiles(HDROP drop) {
-  const ui::UniqueDrop finish(drop);  // DragFinish once SetTarget has returned
-  if (const std::optional<std::string> path = DroppedPath(drop))
-    SetTarget(*path);
+  const ui::UniqueDrop finish(drop);  // DragFinish once the target has been taken
+  std::vector<std::wstring> paths = DroppedPaths(drop);
+  if (paths.empty())
+    return;
+  // The dropped items replace the targets not yet served.
+  targets_.Replace(std::move(paths));
+  TakeNextTarget();
 }
 
 }  // namespace velmora

@@ -16,22 +16,26 @@ std::string PathInCodePage(std::wstring_view path) {
   return std::move(*bytes);
 }
 
-std::optional<std::string> DroppedPath(HDROP drop) {
-  const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
-  if (length == 0)
-    return std::nullopt;
-  std::wstring path(static_cast<std::size_t>(length) + 1, L'\0');
-  path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
-  if (path.empty())
-    return std::nullopt;
-  return PathInCodePage(path);
+std::vector<std::wstring> DroppedPaths(HDROP drop) {
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  std::vector<std::wstring> paths;
+  paths.reserve(count);
+  for (UINT i = 0; i < count; ++i) {
+    const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring path(static_cast<std::size_t>(length) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, i, path.data(), length + 1));
+    if (!path.empty())
+      paths.push_back(std::move(path));
+  }
+  return paths;
 }
 
-std::optional<std::string> CommandLineArgument() {
-  const std::vector<std::wstring> arguments = SplitCommandLine(GetCommandLineW());
-  if (arguments.size() < 2)
-    return std::nullopt;
-  return PathInCodePage(arguments[1]);
+std::vector<std::wstring> CommandLineArguments() {
+  std::vector<std::wstring> arguments = SplitCommandLine(GetCommandLineW());
+  if (arguments.empty())
+    return arguments;
+  arguments.erase(arguments.begin());
+  return arguments;
 }
 
 }  // namespace velmora

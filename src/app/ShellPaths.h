@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -14,10 +15,10 @@ namespace velmora {
 // another one (café into cafe), so such a path raises Error naming it instead.
 std::string PathInCodePage(std::wstring_view path);
 
-// The first item of a drop, whole at any length; nullopt when the drop holds none.
-std::optional<std::string> DroppedPath(HDROP drop);
+// Every item of a drop, in order, each whole at any length.
+std::vector<std::wstring> DroppedPaths(HDROP drop);
 
-// The first argument after the program's name, split by SplitCommandLine's rules.
-std::optional<std::string> CommandLineArgument();
+// Every argument after the program's name, split by SplitCommandLine's rules.
+std::vector<std::wstring> CommandLineArguments();
 
 }  // namespace velmora

@@ -5,5 +5,6 @@ namespace velmora::text {
 
 const char kPathNotInCodePage[] =
     "%s の名前には、この環境の文字コードで表せない文字があるため、使えません";
+const char kQueueCaption[] = "%s (%d/%d)";
 
 }  // namespace velmora::text

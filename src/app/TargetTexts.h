@@ -6,5 +6,8 @@ namespace velmora::text {
 
 // %s is the path, with "?" for each character the code page lacks.
 extern const char kPathNotInCodePage[];
+// The caption while several targets are served: %s the title, then the target's place in the
+// batch and the batch's size.
+extern const char kQueueCaption[];
 
 }  // namespace velmora::text

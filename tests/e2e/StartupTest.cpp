@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Driver.h"
+#include "LinkFileReader.h"
 #include "ScreenPixels.h"
 #include "TestTexts.h"
 #include "app/ControlIds.h"
@@ -62,7 +63,7 @@ TEST(Startup, WithoutTargetEscapeDoesNothingAndAltCClosesAndSaves) {
   EXPECT_EQ(sandbox.Setting("WindowState"), "0");
 }
 
-TEST(Startup, OnlyTheFirstArgumentUpToAnUnquotedBlankIsTheTarget) {
+TEST(Startup, AnUnquotedBlankEndsAnArgumentAndEachArgumentIsATargetOfItsOwn) {
   Sandbox sandbox(kNoOffer);
   ASSERT_TRUE(sandbox.Ready());
   MakeFile(sandbox / "My");
@@ -73,6 +74,7 @@ TEST(Startup, OnlyTheFirstArgumentUpToAnUnquotedBlankIsTheTarget) {
     ASSERT_NE(run.WaitForWindow(), nullptr);
     EXPECT_EQ(run.Text(id::kEdit1), sandbox / "My");
     EXPECT_EQ(run.Text(id::kEdit2), "My");
+    EXPECT_EQ(App::TextOf(run.Window()), "Velmora (1/2)");
     EXPECT_TRUE(run.CloseWindow());
   }
   {
@@ -86,7 +88,43 @@ TEST(Startup, OnlyTheFirstArgumentUpToAnUnquotedBlankIsTheTarget) {
     ASSERT_NE(run.WaitForWindow(), nullptr);
     EXPECT_EQ(run.Text(id::kEdit1), sandbox / "My File.txt");
     EXPECT_EQ(run.Text(id::kEdit2), "My File");
+    EXPECT_EQ(App::TextOf(run.Window()), "Velmora (1/2)");
     EXPECT_TRUE(run.CloseWindow());
+  }
+}
+
+// Three files sent at once, one with a blank in its name: a link for each after each Yes, with
+// what the user set kept from one to the next, and then the program ends.
+TEST(Startup, SeveralTargetsAreServedOneAfterAnotherThenTheProgramCloses) {
+  Sandbox sandbox("[Window]\r\nStart=0\r\nItemIndex=4\r\n");  // the target's folder
+  ASSERT_TRUE(sandbox.Ready());
+  const std::string names[] = {"one", "two words", "three"};
+  std::string arguments;
+  for (const std::string& name : names) {
+    MakeFile(sandbox / (name + ".txt"));
+    arguments += "\"" + (sandbox / (name + ".txt")) + "\" ";
+  }
+  App run(sandbox, arguments);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  run.SetText(id::kEdit3, "-x");
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+          return run.Text(id::kEdit1) == sandbox / (names[i] + ".txt") &&
+                 run.Text(id::kEdit2) == names[i];
+        },
+        3000))
+        << run.Text(id::kEdit1);
+    EXPECT_EQ(App::TextOf(run.Window()), "Velmora (" + std::to_string(i + 1) + "/3)");
+    run.Click(id::kBitBtn1);
+    const HWND box = run.WaitForConfirmBox();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(App::Answer(box, IDYES));
+  }
+  ASSERT_TRUE(run.WaitForExit());
+  for (const std::string& name : names) {
+    ASSERT_TRUE(Exists(sandbox / (name + ".lnk"))) << name;
+    EXPECT_EQ(test::ReadLinkFile(sandbox / (name + ".lnk")).arguments.value_or(""), "-x");
   }
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "UnitTexts.h"
+#include "app/TargetQueue.h"
 
 namespace {
 
@@ -63,6 +64,36 @@ TEST(CommandLine, TheWideCommandLineIsSplitByTheSameRules) {
   EXPECT_EQ(SplitCommandLine(L"prog \"\" a\"b c\"d \u3000x\t\"\""),
             (Wide{L"prog", L"ab cd", L"\u3000x"}));
   EXPECT_EQ(SplitCommandLine(std::wstring_view(L"prog a\0b", 8)), (Wide{L"prog", L"a"}));
+}
+
+// Every argument after the first is a target of its own, split by the same rules.
+TEST(CommandLine, EveryFurtherArgumentIsSplitAsTheFirstIs) {
+  const std::string so = velmora::unit_text::kSoFolderFile;
+  const struct {
+    std::string line;
+    Args arguments;
+  } cases[] = {
+      {"prog a.txt \"b c.txt\" d", {"prog", "a.txt", "b c.txt", "d"}},
+      {"prog \"a\" \"\" b\t\"c d\"e", {"prog", "a", "b", "c de"}},
+      {"prog " + so + " \"" + so + "\" " + so, {"prog", so, so, so}},
+      {"prog x \"y z", {"prog", "x", "y z"}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(SplitCommandLine(c.line), c.arguments) << c.line;
+}
+
+TEST(TargetQueue, ServesEachTargetOnceInOrderAndADropReplacesTheRest) {
+  velmora::TargetQueue queue;
+  EXPECT_FALSE(queue.Next());
+  queue.Replace({L"a", L"b", L"c"});
+  EXPECT_EQ(queue.Next(), L"a");
+  EXPECT_EQ(velmora::QueueCaption("Velmora", queue.Position(), queue.Count()), "Velmora (1/3)");
+  EXPECT_EQ(queue.Next(), L"b");
+  queue.Replace({L"d"});
+  EXPECT_EQ(queue.Next(), L"d");
+  EXPECT_EQ(velmora::QueueCaption("Velmora", queue.Position(), queue.Count()), "Velmora");
+  EXPECT_FALSE(queue.HasNext());
+  EXPECT_FALSE(queue.Next());
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "IconProbe.h"
 #include "ReportCapture.h"
 #include "TestFiles.h"
-#include "app/Main.h"
+#include "FormWindow.h"
 
 namespace velmora {
 namespace {
@@ -20,15 +20,9 @@ using testing::IconCentre;
 using testing::ImageCentre;
 using testing::kLargeIconColors;
 
-// The main window with every control, without its creation and show handlers (no first-start
-// question, no settings read).
-class IconWindow : public TForm1 {
+class IconWindow : public testing::FormWindow {
  public:
-  IconWindow() {
-    CreateForm("VelmoraIconChoiceTest", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
-               SIZE{513, 348}, nullptr, nullptr);
-    CreateDeferredWindows();
-  }
+  IconWindow() : FormWindow("VelmoraIconChoiceTest") {}
   HICON Preview() const { return Image1.Icon(); }
   COLORREF Entry(int index) const { return ImageCentre(ImageList1.Handle(), index); }
   // A mouse click on an entry, as the user selects it.
@@ -45,24 +39,15 @@ class IconWindow : public TForm1 {
 class IconChoice : public ::testing::Test {
  protected:
   IconChoice()
-      : settings_(testing::TestProgramFolder() + "\\Velmora.ini"),
-        hadSettings_(testing::Exists(settings_)),
-        text_(scratch_ / "notes.txt"),
+      : text_(scratch_ / "notes.txt"),
         fakeProgram_(scratch_ / "Fake.exe"),
         missing_(scratch_ / "missing.dll") {
     testing::MakeFile(text_, "text");
     testing::MakeFile(fakeProgram_, "not a program");
   }
-  ~IconChoice() override {
-    // SetTarget remembers the folder in the settings next to this test program.
-    if (!hadSettings_)
-      DeleteFileA(settings_.c_str());
-  }
 
   // Reports are not looked at here: they only must not open a box.
   const testing::ReportCapture reports_;
-  const std::string settings_;
-  const bool hadSettings_;
   const testing::ScratchFolder scratch_;
   const std::string text_;
   const std::string fakeProgram_;

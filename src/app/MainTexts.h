@@ -33,4 +33,10 @@ extern const char kConfirmNo[];
 extern const char kSendToOffer[];
 extern const char kSendToName[];
 
+// %s is the settings file's path; the system's reason follows.
+extern const char kCannotWriteBecause[];
+// %s is the file whose icons the list showed: it changed since, or is gone.
+extern const char kIconFileChanged[];
+extern const char kIconFileGone[];
+
 }  // namespace velmora::text

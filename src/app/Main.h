@@ -64,7 +64,8 @@ class TForm1 : public ui::Form {
   void OnFontChanged() override;
 
  private:
-  void OfferSendToEntry();
+  // The first-start offer; true once it is done with: the link made, or not wanted.
+  bool OfferSendToEntry();
   // Reads the command line's target into commandLineTarget_ as SetTarget takes it.
   void ReadCommandLineTarget();
   // Before the folder list is made: moves it to the command line's target's folder, so that it

@@ -25,8 +25,8 @@ const char kCannotCreate[] = " を作成できません";
 const char kNoDestinationFolder[] = "ショートカットの作成先フォルダが見つかりません";
 const char kNoWindowStateReport[] = "実行時の大きさが選択されていません.";
 const char kCannotCreateReportTail[] = " を作成できません.";
-const char kCannotWriteReportTail[] = " に書き込めません.";
 const char kCannotCreateBecause[] = " を作成できません。";
+const char kCannotWriteBecause[] = " に書き込めません。";
 const char kNotCodePageTextTail[] = " には、この環境の文字コードにない文字があります";
 const char kNameForbiddenReport[] =
     "ショートカットファイル名には \\ / : * ? \" < > | と制御文字は使えません.";

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "app/ControlIds.h"
+#include "base/ErrorText.h"
 #include "base/KernelHandles.h"
 #include "base/WideText.h"
 
@@ -169,19 +170,30 @@ FileCleanup::~FileCleanup() {
   RemoveTree(path_);
 }
 
-Sandbox::Sandbox() {
+std::string ReportedReason(DWORD code) {
+  char text[512] = {};
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, code, 0, text, sizeof text, nullptr);
+  std::string reason = TrimSystemMessage(std::string_view(text, length));
+  if (reason.ends_with("\x81\x42"))
+    reason.resize(reason.size() - 2);
+  return reason;
+}
+
+Sandbox::Sandbox() : Sandbox(std::string(), std::string()) {}
+
+Sandbox::Sandbox(const std::string& settings) : Sandbox(settings, std::string()) {}
+
+Sandbox::Sandbox(const std::string& settings, const std::string& disk) {
   static unsigned counter = 0;
-  folder_ = TempFolder() + "\\VelmoraE2e_" + std::to_string(GetCurrentProcessId()) + "_" +
-            std::to_string(++counter);
+  folder_ = (disk.empty() ? TempFolder() : disk) + "\\VelmoraE2e_" +
+            std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter);
   RemoveTree(folder_);
   MakeFolder(folder_);
   // The tests live in tests\ of the build tree, the program in the tree itself.
   const std::string program = ParentOf(testing::TestProgramFolder()) + "\\Velmora.exe";
   ready_ = CopyFileA(program.c_str(), Executable().c_str(), FALSE) != FALSE;
-}
-
-Sandbox::Sandbox(const std::string& settings) : Sandbox() {
-  if (ready_)
+  if (ready_ && !settings.empty())
     WriteSettings(settings);
 }
 

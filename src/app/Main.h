@@ -16,6 +16,8 @@
 
 #include "folders/DirectoryListBox.h"
 #include "folders/DriveComboBox.h"
+#include "icons/CheckedIconFile.h"
+#include "icons/IconChoice.h"
 #include "icons/ImageListBox.h"
 #include "ui/BitBtn.h"
 #include "ui/ImageList.h"
@@ -76,6 +78,10 @@ class TForm1 : public ui::Form {
   bool BrowseFromSavedFolder();
   // The file whose icons are listed: Edit4's, or the target when Edit4 is empty.
   std::string IconFile() const;
+  // Lets a click or the create command go on while the icon list shows what `file` holds. When
+  // the file changed or is gone since, the list is read again (a gone icon file gives way to the
+  // target) and the error raised tells the user: once for each change.
+  void CheckIconList(const CheckedIconFile& file);
   // The system's large-icon size at the window's DPI.
   int LargeIconSize() const;
   // Sizes the icon list's cells and images for the window's DPI; images of a new size are read
@@ -87,6 +93,9 @@ class TForm1 : public ui::Form {
   const std::string startFolder_;
   // The file whose shell icon the preview shows, empty when it shows another icon.
   std::string shellPreviewOf_;
+  // The file the icon list was read from last, and what it gave then.
+  std::string listedFile_;
+  ListedIcons listed_;
   // The command line's target, read before the window is shown, until FormShow takes it.
   std::optional<std::string> commandLineTarget_;
 

@@ -80,7 +80,8 @@ class TForm1 : public ui::Form {
   std::string IconFile() const;
   // Lets a click or the create command go on while the icon list shows what `file` holds. When
   // the file changed or is gone since, the list is read again (a gone icon file gives way to the
-  // target) and the error raised tells the user: once for each change.
+  // target) and the error raised tells the user: once for each change. An empty list is filled
+  // without a word: it held no choice.
   void CheckIconList(const CheckedIconFile& file);
   // The system's large-icon size at the window's DPI.
   int LargeIconSize() const;

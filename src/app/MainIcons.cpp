@@ -65,8 +65,6 @@ void TForm1::ImageListBox1Click() {
 }
 
 void TForm1::CheckIconList(const CheckedIconFile& file) {
-  if (file.Path() == listedFile_ && ListStillHolds(listed_.icons, listed_.stamp, file.Stamp()))
-    return;
   if (file.Missing() && !Edit4.Text().empty()) {
     Edit4.SetText("");
     const std::string target = Edit1.Text();
@@ -74,9 +72,15 @@ void TForm1::CheckIconList(const CheckedIconFile& file) {
     FillIconList(target);
     throw Error(FormatText(text::kIconFileGone, file.Path()));
   }
+  const bool same = file.Path() == listedFile_;
+  if (same && ListStillHolds(listed_.icons, listed_.stamp, file.Stamp()))
+    return;
+  // A list that showed nothing held no choice to lose: filled now, it lets the command go on.
+  const bool choiceLost = !same || listed_.icons != FileIcons::kMissing;
   ShowFileIcon(file.Path());
   FillIconList(file.Path());
-  throw Error(FormatText(text::kIconFileChanged, file.Path()));
+  if (choiceLost)
+    throw Error(FormatText(text::kIconFileChanged, file.Path()));
 }
 
 void TForm1::ImageListBox1KeyDown(WORD key, ui::ShiftState) {

@@ -9,8 +9,8 @@
 #include <iterator>
 
 #include "app/ControlIds.h"
-#include "base/ErrorText.h"
 #include "base/KernelHandles.h"
+#include "base/SystemMessage.h"
 #include "base/WideText.h"
 
 namespace velmora::e2e {
@@ -171,10 +171,7 @@ FileCleanup::~FileCleanup() {
 }
 
 std::string ReportedReason(DWORD code) {
-  char text[512] = {};
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, code, 0, text, sizeof text, nullptr);
-  std::string reason = TrimSystemMessage(std::string_view(text, length));
+  std::string reason = SystemMessage(code);
   if (reason.ends_with("\x81\x42"))
     reason.resize(reason.size() - 2);
   return reason;

@@ -9,6 +9,8 @@ tools/install-deps.sh
 tools/make-resources.py --check
 # The layers of src/ run one way, in includes and in library links.
 tools/check-layers.sh
+# Japanese literals only in the *Texts.cpp files, the ones compiled with code page 932.
+tools/check-texts.py
 # The C++ is as clang-format writes it.
 tools/check-format.sh
 jobs=$(nproc)

@@ -26,12 +26,13 @@
 #include "app/MainTexts.h"
 #include "base/ComApartment.h"
 #include "base/KernelHandles.h"
-#include "folders/FolderTexts.h"
+#include "shortcut/Destination.h"
 #include "ui/Handles.h"
 
 namespace {
 
 namespace text = velmora::text;
+using velmora::kDestinationRows;
 using velmora::UniqueFind;
 using velmora::UniqueModule;
 using velmora::ui::SelectScope;
@@ -85,6 +86,9 @@ enum Row {
   kRowCount
 };
 
+// One radio button a destination, at the places below.
+static_assert(std::size(kDestinationRows) == kDestination5 - kDestination0 + 1);
+
 struct Child {
   const char* className;
   const char* text;
@@ -127,12 +131,12 @@ const Child kChildren[kRowCount] = {
     {"EDIT", "", kEdit, kSunken, {16, 80, 161, 20}, false},
     {"EDIT", "", kEdit, kSunken, {192, 80, 65, 20}, false},
     {"BUTTON", text::kRadioGroup1, kGroup, 0, {16, 112, 241, 145}, false},
-    {"BUTTON", text::kDestinations[0], kFirstRadio, 0, {24, 126, 115, 42}, false},
-    {"BUTTON", text::kDestinations[1], kRadio, 0, {24, 168, 115, 42}, false},
-    {"BUTTON", text::kDestinations[2], kRadio, 0, {24, 210, 115, 42}, false},
-    {"BUTTON", text::kDestinations[3], kRadio, 0, {139, 126, 115, 42}, false},
-    {"BUTTON", text::kDestinations[4], kRadio, 0, {139, 168, 115, 42}, false},
-    {"BUTTON", text::kDestinations[5], kRadio, 0, {139, 210, 115, 42}, false},
+    {"BUTTON", kDestinationRows[0].caption, kFirstRadio, 0, {24, 126, 115, 42}, false},
+    {"BUTTON", kDestinationRows[1].caption, kRadio, 0, {24, 168, 115, 42}, false},
+    {"BUTTON", kDestinationRows[2].caption, kRadio, 0, {24, 210, 115, 42}, false},
+    {"BUTTON", kDestinationRows[3].caption, kRadio, 0, {139, 126, 115, 42}, false},
+    {"BUTTON", kDestinationRows[4].caption, kRadio, 0, {139, 168, 115, 42}, false},
+    {"BUTTON", kDestinationRows[5].caption, kRadio, 0, {139, 210, 115, 42}, false},
     {"BUTTON", text::kCheckBox1, kCheck, 0, {16, 264, 201, 17}, false},
     {"COMBOBOX", "", kStateBox, 0, {128, 286, 129, 20 + kDropDown}, false},
     {"BUTTON", text::kGroupBox1, kGroup, 0, {272, 8, 225, 145}, false},

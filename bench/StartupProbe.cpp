@@ -36,10 +36,10 @@
 #include <utility>
 #include <vector>
 
+#include "FormProbe.h"
+
 namespace {
 
-constexpr char kFormClass[] = "TForm1";
-constexpr int kTargetEditId = 111;
 constexpr char kSettingsName[] = "Velmora.ini";
 constexpr char kSettings[] = "[Window]\r\nStart=0\r\n";
 constexpr DWORD kPollMs = 1;
@@ -193,43 +193,25 @@ struct Run {
   double privateKiB = 0;
 };
 
-struct WindowSearch {
-  bool form;
-  HWND shown = nullptr;
-  bool formWithoutTarget = false;
-};
-
-// Called for each top-level window of the program's main thread. A window counts as shown once
-// it is visible and its thread answers a message: the program is back in its message loop, with
-// the window painted if it painted before returning there (all the programs call UpdateWindow).
-BOOL CALLBACK FindShownWindow(HWND hwnd, LPARAM param) {
-  auto& search = *reinterpret_cast<WindowSearch*>(param);
-  if (!IsWindowVisible(hwnd))
-    return TRUE;
-  if (!search.form) {
+// The window that shows the program has started, or nullptr. A form program's is its main window
+// with the target in place; `formWithoutTarget` tells whether the window was there without it.
+// Any other program's is a visible top-level window of its main thread whose thread answers a
+// message: the program is back in its message loop, with the window painted if it painted before
+// returning there (all the programs call UpdateWindow).
+HWND FindShown(const Program& program, DWORD threadId, bool& formWithoutTarget) {
+  if (program.form) {
+    const HWND form = velmora::demo::FindShownWindows(threadId).form;
+    if (form != nullptr && velmora::demo::ShowsTarget(form, kAnswerWaitMs))
+      return form;
+    formWithoutTarget = form != nullptr;
+    return nullptr;
+  }
+  for (HWND window : velmora::demo::VisibleWindows(threadId)) {
     DWORD_PTR ignored = 0;
-    if (SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &ignored) != 0)
-      search.shown = hwnd;
-    return search.shown == nullptr;
+    if (SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &ignored) != 0)
+      return window;
   }
-  char className[64];
-  if (GetClassNameA(hwnd, className, static_cast<int>(std::size(className))) == 0 ||
-      std::strcmp(className, kFormClass) != 0) {
-    return TRUE;
-  }
-  // The edit box belongs to another process, so its text length has to be asked by message; a
-  // busy program answers when it next looks at its queue, or the next poll asks again.
-  HWND edit = GetDlgItem(hwnd, kTargetEditId);
-  DWORD_PTR length = 0;
-  if (edit != nullptr &&
-      SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &length) !=
-          0 &&
-      length > 0) {
-    search.shown = hwnd;
-    return FALSE;
-  }
-  search.formWithoutTarget = true;
-  return TRUE;
+  return nullptr;
 }
 
 // Window titles are in the system code page, which a Linux terminal under Wine does not show:
@@ -302,15 +284,14 @@ Run RunOnce(const Program& program, DWORD timeoutMs) {
   Handle process(info.hProcess);
   Handle thread(info.hThread);
 
-  WindowSearch search{program.form};
+  HWND shown = nullptr;
+  bool formWithoutTarget = false;
   Run run;
   for (;;) {
-    search.formWithoutTarget = false;
-    // Only the main thread's windows: asking about every window on the desktop at each poll
-    // would load the Wine server that the measured program is talking to.
-    EnumThreadWindows(info.dwThreadId, FindShownWindow, reinterpret_cast<LPARAM>(&search));
+    formWithoutTarget = false;
+    shown = FindShown(program, info.dwThreadId, formWithoutTarget);
     const double elapsed = clock.Milliseconds();
-    if (search.shown != nullptr) {
+    if (shown != nullptr) {
       run.milliseconds = elapsed;
       break;
     }
@@ -323,9 +304,9 @@ Run RunOnce(const Program& program, DWORD timeoutMs) {
     }
     if (elapsed > timeoutMs) {
       std::printf("%s: timed out, no %s after %lu s\n", role,
-                  search.formWithoutTarget ? "target in the edit box with ID 111"
-                  : program.form           ? "visible TForm1 window"
-                                           : "visible window that answers",
+                  formWithoutTarget ? "target in the edit box with ID 111"
+                  : program.form    ? "visible TForm1 window"
+                                    : "visible window that answers",
                   timeoutMs / 1000);
       EnumWindows(ListVisibleWindow, static_cast<LPARAM>(info.dwProcessId));
       TerminateProcess(process.get(), 1);
@@ -340,7 +321,7 @@ Run RunOnce(const Program& program, DWORD timeoutMs) {
   run.privateKiB = PrivateKiB(process.get());
 
   // The next run must not overlap this one, so wait for the process to end.
-  PostMessageA(search.shown, WM_CLOSE, 0, 0);
+  PostMessageA(shown, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.get(), kCloseWaitMs) != WAIT_OBJECT_0) {
     std::printf("%s: still running %lu s after WM_CLOSE; terminated\n", role, kCloseWaitMs / 1000);
     TerminateProcess(process.get(), 1);
@@ -477,9 +458,8 @@ std::string MakeTarget(const ScratchFolder& scratch, const char* given, const st
   return WriteFileText(notes, "A document for the start-up benchmark.\r\n") ? notes : std::string();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The command line.
+struct Options {
   long rounds = 30;
   long warmup = 1;
   long timeoutSeconds = 20;
@@ -488,152 +468,174 @@ int main(int argc, char** argv) {
   const char* documentTarget = nullptr;
   std::vector<const char*> variants;
   std::vector<const char*> operands;  // PROGRAM BASELINE [REFERENCE]
+};
+
+// False on bad arguments.
+bool ParseOptions(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
     std::string option = argv[i];
     bool hasValue = i + 1 < argc;
     if (option == "--rounds" && hasValue) {
-      if (!ParseCount(argv[++i], 1, 1000, rounds))
-        return Usage();
+      if (!ParseCount(argv[++i], 1, 1000, options.rounds))
+        return false;
     } else if (option == "--warmup" && hasValue) {
-      if (!ParseCount(argv[++i], 0, 100, warmup))
-        return Usage();
+      if (!ParseCount(argv[++i], 0, 100, options.warmup))
+        return false;
     } else if (option == "--timeout" && hasValue) {
-      if (!ParseCount(argv[++i], 1, 3600, timeoutSeconds))
-        return Usage();
+      if (!ParseCount(argv[++i], 1, 3600, options.timeoutSeconds))
+        return false;
     } else if (option == "--program-target" && hasValue) {
-      programTarget = argv[++i];
+      options.programTarget = argv[++i];
     } else if (option == "--document-target" && hasValue) {
-      documentTarget = argv[++i];
+      options.documentTarget = argv[++i];
     } else if (option == "--variant" && hasValue) {
-      variants.push_back(argv[++i]);
+      options.variants.push_back(argv[++i]);
     } else if (option == "--aim" && hasValue) {
       char* end = nullptr;
-      aim = std::strtod(argv[++i], &end);
-      if (*end != '\0' || !(aim > 0))
-        return Usage();
+      options.aim = std::strtod(argv[++i], &end);
+      if (*end != '\0' || !(options.aim > 0))
+        return false;
     } else if (option.rfind("--", 0) == 0) {
-      return Usage();
-    } else {
-      operands.push_back(argv[i]);
-    }
-  }
-  if (operands.size() < 2 || operands.size() > 3)
-    return Usage();
-  // Velmora and its variants are started alike and show the same window.
-  std::vector<const char*> forms{operands[0]};
-  forms.insert(forms.end(), variants.begin(), variants.end());
-  std::vector<std::string> exes;
-  for (const char* path : operands) {
-    exes.push_back(FullPath(path));
-    if (!IsFile(exes.back())) {
-      std::fprintf(stderr, "StartupProbe: no such program: %s\n", path);
-      return 2;
-    }
-  }
-
-  ScratchFolder scratch;
-  if (scratch.path().empty()) {
-    std::fprintf(stderr, "StartupProbe: could not create a folder under %%TEMP%%\n");
-    return 1;
-  }
-  const std::string targets[] = {MakeTarget(scratch, programTarget, exes[0], false),
-                                 MakeTarget(scratch, documentTarget, exes[0], true)};
-  const char* const kinds[] = {"program", "document"};
-
-  std::vector<Program> programs;
-  // A copy of exe in a folder of its own (a form program's beside its settings file); false on
-  // failure.
-  auto add = [&](const char* path, bool form, const std::string& target, const std::string& kind) {
-    const std::string exe = FullPath(path);
-    const std::string folder = "program-" + std::to_string(programs.size() + 1);
-    const std::string copy = CopyInto(scratch, folder.c_str(), exe);
-    const std::string dir = copy.substr(0, copy.find_last_of('\\'));
-    if (!IsFile(exe) || copy.empty() ||
-        (form && !WriteFileText(dir + "\\" + kSettingsName, kSettings))) {
-      std::fprintf(stderr, "StartupProbe: could not copy %s to %s\n", path, scratch.path().c_str());
       return false;
+    } else {
+      options.operands.push_back(argv[i]);
     }
-    // A variant of the same name is told apart by its place among the programs of its target.
-    std::string role = Stem(exe);
-    size_t sameKind = 0;
-    bool taken = false;
-    for (const Program& other : programs) {
-      if (other.kind == kind) {
-        ++sameKind;
-        taken = taken || other.role == role;
-      }
-    }
-    if (taken)
-      role += "-" + std::to_string(sameKind + 1);
-    const std::string arguments = target.empty() ? std::string() : "\"" + target + "\"";
-    programs.push_back(Program{role, kind, copy, arguments, form, FileKiB(exe), 0, {}, {}});
-    return true;
-  };
+  }
+  return options.operands.size() >= 2 && options.operands.size() <= 3;
+}
 
+// The programs of a run, each a copy in a folder of its own, and the groups they start in: one
+// group per target kind (the program under test, its variants, then the baseline), then the
+// reference's.
+struct Bench {
+  std::vector<Program> programs;
   std::vector<Group> groups;
+  size_t kindCount = 0;  // the groups with a target, first
+  size_t formCount = 0;  // the program under test and its variants, first in each such group
+  bool hasReference = false;
+};
+
+// Adds a copy of the program at `path` (a form program's beside its settings file); false on
+// failure.
+bool AddProgram(Bench& bench, const ScratchFolder& scratch, const char* path, bool form,
+                const std::string& target, const std::string& kind) {
+  const std::string exe = FullPath(path);
+  const std::string folder = "program-" + std::to_string(bench.programs.size() + 1);
+  const std::string copy = CopyInto(scratch, folder.c_str(), exe);
+  const std::string dir = copy.substr(0, copy.find_last_of('\\'));
+  if (!IsFile(exe) || copy.empty() ||
+      (form && !WriteFileText(dir + "\\" + kSettingsName, kSettings))) {
+    std::fprintf(stderr, "StartupProbe: could not copy %s to %s\n", path, scratch.path().c_str());
+    return false;
+  }
+  // A variant of the same name is told apart by its place among the programs of its target.
+  std::string role = Stem(exe);
+  size_t sameKind = 0;
+  bool taken = false;
+  for (const Program& other : bench.programs) {
+    if (other.kind == kind) {
+      ++sameKind;
+      taken = taken || other.role == role;
+    }
+  }
+  if (taken)
+    role += "-" + std::to_string(sameKind + 1);
+  const std::string arguments = target.empty() ? std::string() : "\"" + target + "\"";
+  bench.programs.push_back(Program{role, kind, copy, arguments, form, FileKiB(exe), 0, {}, {}});
+  return true;
+}
+
+// Makes the targets and copies the programs; false (reported) on failure.
+bool SetUpBench(const Options& options, const ScratchFolder& scratch, Bench& bench) {
+  const std::string program = FullPath(options.operands[0]);
+  const std::string targets[] = {MakeTarget(scratch, options.programTarget, program, false),
+                                 MakeTarget(scratch, options.documentTarget, program, true)};
+  const char* const kinds[] = {"program", "document"};
+  // Velmora and its variants are started alike and show the same window.
+  std::vector<const char*> forms{options.operands[0]};
+  forms.insert(forms.end(), options.variants.begin(), options.variants.end());
+  bench.kindCount = std::size(targets);
+  bench.formCount = forms.size();
   for (size_t t = 0; t < std::size(targets); ++t) {
     if (targets[t].empty()) {
       std::fprintf(stderr, "StartupProbe: could not make the %s target\n", kinds[t]);
-      return 1;
+      return false;
     }
     std::printf("%s target: %s\n", kinds[t], targets[t].c_str());
     Group group{kinds[t], {}};
     for (const char* form : forms) {
-      group.members.push_back(programs.size());
-      if (!add(form, true, targets[t], kinds[t]))
-        return 1;
+      group.members.push_back(bench.programs.size());
+      if (!AddProgram(bench, scratch, form, true, targets[t], kinds[t]))
+        return false;
     }
-    group.members.push_back(programs.size());
-    if (!add(operands[1], false, targets[t], kinds[t]))
-      return 1;
-    groups.push_back(std::move(group));
+    group.members.push_back(bench.programs.size());
+    if (!AddProgram(bench, scratch, options.operands[1], false, targets[t], kinds[t]))
+      return false;
+    bench.groups.push_back(std::move(group));
   }
-  const bool hasReference = operands.size() == 3;
-  if (hasReference) {
-    groups.push_back(Group{"reference", {programs.size()}});
-    if (!add(operands[2], false, std::string(), ""))
-      return 1;
+  bench.hasReference = options.operands.size() == 3;
+  if (bench.hasReference) {
+    bench.groups.push_back(Group{"reference", {bench.programs.size()}});
+    if (!AddProgram(bench, scratch, options.operands[2], false, std::string(), ""))
+      return false;
   }
-  const DWORD timeoutMs = static_cast<DWORD>(timeoutSeconds) * 1000;
+  return true;
+}
 
-  // Each line: the load, then per group the times in the group's order and, for the program
-  // under test, its ratio to the baseline of the same round.
+// Each line: the load, then per group the times in the group's order and, for the program under
+// test, its ratio to the baseline of the same round.
+void PrintRoundHead(const Bench& bench) {
   std::printf("\n%-8s %5s", "round", "load");
-  for (const Group& group : groups) {
+  for (const Group& group : bench.groups) {
     for (size_t m : group.members)
-      std::printf(" %14.14s", (programs[m].role +
+      std::printf(" %14.14s", (bench.programs[m].role +
                                (group.members.size() > 1 ? "/" + group.label.substr(0, 3) : ""))
                                   .c_str());
     if (group.members.size() > 1)
       std::printf(" %6s", "ratio");
   }
   std::printf("\n");
-  std::vector<double> loads;
-  for (long r = -warmup; r < rounds; ++r) {
+}
+
+void PrintRoundLine(const Bench& bench, const char* round, double load) {
+  std::printf("%-8s", round);
+  if (load >= 0)
+    std::printf(" %5.2f", load);
+  else
+    std::printf(" %5s", "-");
+  for (const Group& group : bench.groups) {
+    for (size_t m : group.members)
+      std::printf(" %11.1f ms", bench.programs[m].last);
+    if (group.members.size() > 1)
+      std::printf(" %6.2f", bench.programs[group.members[0]].last /
+                                bench.programs[group.members.back()].last);
+  }
+  std::printf("\n");
+  std::fflush(stdout);
+}
+
+// The warm-up rounds, then the timed ones; the load at each timed round's start goes to `loads`.
+// False when a program failed.
+bool RunRounds(const Options& options, Bench& bench, std::vector<double>& loads) {
+  const DWORD timeoutMs = static_cast<DWORD>(options.timeoutSeconds) * 1000;
+  PrintRoundHead(bench);
+  for (long r = -options.warmup; r < options.rounds; ++r) {
     const bool record = r >= 0;
     const double load = LoadAverage();
-    if (!RunRound(programs, groups, static_cast<size_t>(r + warmup), timeoutMs, record))
-      return 1;
+    if (!RunRound(bench.programs, bench.groups, static_cast<size_t>(r + options.warmup), timeoutMs,
+                  record)) {
+      return false;
+    }
     if (record && load >= 0)
       loads.push_back(load);
-    std::printf("%-8s", record ? std::to_string(r + 1).c_str() : "warm-up");
-    if (load >= 0)
-      std::printf(" %5.2f", load);
-    else
-      std::printf(" %5s", "-");
-    for (const Group& group : groups) {
-      for (size_t m : group.members)
-        std::printf(" %11.1f ms", programs[m].last);
-      if (group.members.size() > 1)
-        std::printf(" %6.2f",
-                    programs[group.members[0]].last / programs[group.members.back()].last);
-    }
-    std::printf("\n");
-    std::fflush(stdout);
+    PrintRoundLine(bench, record ? std::to_string(r + 1).c_str() : "warm-up", load);
   }
+  return true;
+}
 
+void PrintMedians(const Bench& bench, long rounds) {
   std::printf("\n%-30s %14s %14s %14s\n", "", "start-up (ms)", "private (KiB)", "file (KiB)");
-  for (const Program& p : programs) {
+  for (const Program& p : bench.programs) {
     const std::string name = p.kind.empty() ? p.role : p.role + ", " + p.kind + " target";
     std::printf("%-30s %14.1f %14.0f %14.1f\n", name.c_str(), Median(p.times), Median(p.privateKiB),
                 p.fileKiB);
@@ -642,21 +644,24 @@ int main(int argc, char** argv) {
       "(medians over %ld rounds; private memory read once the shown window's process was "
       "idle)\n\n",
       rounds);
+}
 
-  // Rows of ratios, a column per target kind: the median of the rounds' ratios (quartiles).
-  const size_t kindCount = std::size(targets);
-  const size_t formCount = forms.size();
+// Rows of ratios, a column per target kind: the median of the rounds' ratios (quartiles), then
+// whether the aim is met.
+void PrintRatios(const Bench& bench, double aim) {
+  const std::vector<Program>& programs = bench.programs;
+  const size_t formCount = bench.formCount;
   auto cellsOf = [&](auto ratiosOf) {
     std::vector<std::string> cells;
-    for (size_t g = 0; g < kindCount; ++g)
-      cells.push_back(ratiosOf(groups[g].members));
+    for (size_t g = 0; g < bench.kindCount; ++g)
+      cells.push_back(ratiosOf(bench.groups[g].members));
     return cells;
   };
-  auto role = [&](size_t member) { return programs[groups[0].members[member]].role; };
+  auto role = [&](size_t member) { return programs[bench.groups[0].members[member]].role; };
   const std::string baselineRole = role(formCount);
   std::vector<std::string> heads;
-  for (size_t g = 0; g < kindCount; ++g)
-    heads.push_back(groups[g].label + " target");
+  for (size_t g = 0; g < bench.kindCount; ++g)
+    heads.push_back(bench.groups[g].label + " target");
   PrintRow("median of the rounds' ratios (quartiles)", heads);
   for (size_t f = 0; f < formCount; ++f) {
     PrintRow(role(f) + " / " + baselineRole, cellsOf([&](const std::vector<size_t>& m) {
@@ -668,7 +673,7 @@ int main(int argc, char** argv) {
                return Spread(Ratios(programs[m[f]].times, programs[m[0]].times));
              }));
   }
-  if (hasReference) {
+  if (bench.hasReference) {
     const Program& reference = programs.back();
     PrintRow(role(0) + " / " + reference.role, cellsOf([&](const std::vector<size_t>& m) {
                return Spread(Ratios(programs[m[0]].times, reference.times));
@@ -688,16 +693,45 @@ int main(int argc, char** argv) {
              return std::string(text);
            }));
   bool met = true;
-  for (size_t g = 0; g < kindCount; ++g) {
-    const std::vector<size_t>& m = groups[g].members;
+  for (size_t g = 0; g < bench.kindCount; ++g) {
+    const std::vector<size_t>& m = bench.groups[g].members;
     met = met && Median(Ratios(programs[m[0]].times, programs[m[formCount]].times)) <= aim;
   }
   std::printf("aim: %s / %s at most %.2f for every target: %s\n", role(0).c_str(),
               baselineRole.c_str(), aim, met ? "met" : "not met");
-  if (!loads.empty()) {
-    std::printf("load average (1 min) at the rounds' starts: median %.2f, %.2f to %.2f\n",
-                Median(loads), *std::min_element(loads.begin(), loads.end()),
-                *std::max_element(loads.begin(), loads.end()));
+}
+
+void PrintLoads(const std::vector<double>& loads) {
+  if (loads.empty())
+    return;
+  std::printf("load average (1 min) at the rounds' starts: median %.2f, %.2f to %.2f\n",
+              Median(loads), *std::min_element(loads.begin(), loads.end()),
+              *std::max_element(loads.begin(), loads.end()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!ParseOptions(argc, argv, options))
+    return Usage();
+  for (const char* path : options.operands) {
+    if (!IsFile(FullPath(path))) {
+      std::fprintf(stderr, "StartupProbe: no such program: %s\n", path);
+      return 2;
+    }
   }
+  ScratchFolder scratch;
+  if (scratch.path().empty()) {
+    std::fprintf(stderr, "StartupProbe: could not create a folder under %%TEMP%%\n");
+    return 1;
+  }
+  Bench bench;
+  std::vector<double> loads;
+  if (!SetUpBench(options, scratch, bench) || !RunRounds(options, bench, loads))
+    return 1;
+  PrintMedians(bench, options.rounds);
+  PrintRatios(bench, options.aim);
+  PrintLoads(loads);
   return 0;
 }

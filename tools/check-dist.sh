@@ -4,9 +4,10 @@
 #   tools/check-dist.sh [DIST_FOLDER]
 # Each must hold one folder named as the archive, Velmora-<version>-<arch>, and in it exactly the
 # program, README.txt and LICENSE.txt. The program must be for its architecture, stripped, at
-# most 400 KiB, import only system DLLs and carry the version in its version resource; the texts
-# must be what Notepad reads right (UTF-8 with a byte-order mark, CRLF line ends), the license
-# the repository's own, and the guide must answer what a user meets first (the topics below).
+# most 400 KiB, import only system DLLs and carry the version, a description and the license's
+# copyright line in its version resource; the texts must be what Notepad reads right (UTF-8 with
+# a byte-order mark, CRLF line ends), the license the repository's own, and the guide must answer
+# what a user meets first (the topics below).
 set -eu
 root=$(dirname "$(dirname "$(readlink -f "$0")")")
 dist=${1:-$root/build/dist}
@@ -17,6 +18,7 @@ if ! [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]]; then
   exit 1
 fi
 IFS=. read -r major minor patch <<<"$version"
+copyright=$(grep -m1 '^Copyright' "$root/LICENSE")
 
 # What the guide must cover, each as a topic and a phrase of the guide that shows it does.
 guide_topics=(
@@ -69,12 +71,15 @@ for arch in win32 win64; do
   "$root/tools/check-imports.sh" "$exe" || fail "Velmora.exe imports more than system DLLs"
 
   # windres reads the resource section back into resource script text.
-  resources=$(x86_64-w64-mingw32-windres -J coff -O rc -i "$exe")
+  resources=$(x86_64-w64-mingw32-windres -J coff -O rc -i "$exe" | sed 's/^ *//')
+  # Properties > Details shows the version, what the program does and the license's copyright.
   for line in "FILEVERSION $major, $minor, $patch, 0" "PRODUCTVERSION $major, $minor, $patch, 0" \
-    "VALUE \"FileVersion\", \"$version\"" "VALUE \"ProductVersion\", \"$version\""; do
-    grep -qxF "$line" <<<"$(sed 's/^ *//' <<<"$resources")" ||
-      fail "the version resource lacks: $line"
+    "VALUE \"FileVersion\", \"$version\"" "VALUE \"ProductVersion\", \"$version\"" \
+    "VALUE \"LegalCopyright\", \"$copyright\""; do
+    grep -qxF "$line" <<<"$resources" || fail "the version resource lacks: $line"
   done
+  grep -qE '^VALUE "FileDescription", L?"Velmora .+"$' <<<"$resources" ||
+    fail "the version resource's FileDescription does not say what Velmora does"
 
   guide=$work/$arch/$folder/README.txt
   license=$work/$arch/$folder/LICENSE.txt

@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
 # Fails when the code's layers do not run one way: base -> ui -> folders, icons, shortcut -> app.
-# A file in src/ includes headers of its own folder and of the layers below it; beside it, only
-# shortcut uses folders (its request carries the destination folders decides). The libraries of
-# src/*/CMakeLists.txt link the same way, and no two of them depend on each other both ways.
+# A file in src/ includes headers of its own folder and of the layers below it, never of one
+# beside it. The libraries of src/*/CMakeLists.txt link the same way, and no two of them depend
+# on each other both ways.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 declare -A layer=([base]=0 [ui]=1 [folders]=2 [icons]=2 [shortcut]=2 [app]=3)
-sideways=" shortcut>folders "
 failed=0
 
 allowed() {  # allowed FROM TO
-  [ "$1" = "$2" ] || [ "${layer[$2]}" -lt "${layer[$1]}" ] || [[ $sideways == *" $1>$2 "* ]]
+  [ "$1" = "$2" ] || [ "${layer[$2]}" -lt "${layer[$1]}" ]
 }
 
 # Every include of a header in a layer's folder.

@@ -37,11 +37,17 @@ for name in "${names[@]}"; do
   mkdir -p "$campaign/$name"
   log=$campaign/$name.log
   result=clean
-  # shellcheck disable=SC2086 # FUZZ_FLAGS holds several flags
   # Inputs up to 1 KiB: the rules take paths, names and short texts, which the system keeps
-  # under 260 bytes or a little more; longer inputs only slow each run.
+  # under 260 bytes or a little more; longer inputs only slow each run. A target's own flags
+  # (tests/fuzz/<Name>Fuzz.flags) come later and override.
+  flags=(-max_len=1024)
+  if [ -f "tests/fuzz/${name}Fuzz.flags" ]; then
+    read -ra own <<<"$(grep -v '^#' "tests/fuzz/${name}Fuzz.flags" | tr '\n' ' ')"
+    flags+=("${own[@]}")
+  fi
+  # shellcheck disable=SC2086 # FUZZ_FLAGS holds several flags
   if ! "$programs/${name}Fuzz" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-      -max_len=1024 -artifact_prefix="$findings/$name-" ${FUZZ_FLAGS:-} "$campaign/$name" \
+      "${flags[@]}" -artifact_prefix="$findings/$name-" ${FUZZ_FLAGS:-} "$campaign/$name" \
       "tests/fuzz/corpus/$name" >"$log" 2>&1; then
     result="FINDING, see $log"
     failed=1

@@ -5,6 +5,9 @@ packages=(cmake make g++ googletest libgtest-dev locales
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 xvfb fonts-ipafont-gothic imagemagick
   python3 python3-liblnk clang-format)
+# Wine's own fonts: Marlett draws the boxes of the title bar (tools/wine-prefix.sh). xdpyinfo
+# tells run.sh whether an X server answers on DISPLAY.
+packages+=(fonts-wine x11-utils)
 # The fuzz targets (tests/fuzz): libFuzzer comes with clang's runtime; the texts are converted
 # for clang by a Python script.
 packages+=(clang libclang-rt-14-dev)

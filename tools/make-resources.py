@@ -6,8 +6,8 @@ Standard library only, so the pictures can be re-made anywhere:
     tools/make-resources.py --check  fails when a file in res/ differs from what the sources give
 
 The bitmaps are pixel grids drawn for each size they come in, in the 16 colours of the standard
-Windows palette, one letter per colour. The program's icon is a small drawing rendered at each
-of its sizes in 32-bit colour.
+Windows palette, one letter per colour. The program's icon is in 32-bit colour: pixel grids for
+its small sizes and a drawing rendered at each larger size.
 """
 
 import struct
@@ -140,29 +140,158 @@ GLYPH_CLOSE_24 = """
 DISABLED_CREATE = {"Y": "S", "W": "W", "O": "D"}
 DISABLED_CLOSE = {"K": "D", "M": "S", "Y": "W", "G": "D", "L": "W"}
 
-# The program's icon: a document with a folded corner, and the shell's curved shortcut arrow in a
-# box on its lower left. A drawing on a square 32 units wide, painted in this order and rendered
-# at every size the icon holds (ICON_SIZES):
-#   ("shape", fill, outline, points)  a convex polygon, its outline (if any) one unit wide
-#   ("lines", colour, x0, y0, x1, y1, pitch)  ruled lines one unit high, `pitch` units apart
-#   ("stroke", colour, width, points)  a line through the points, `width` units wide
-# Corners fall on whole pixels and lines are at least one pixel wide, so that the small sizes
-# stay crisp; slanted and curved edges are smoothed.
+# The program's icon: a page with a folded corner and, across its foot, a chain of two links, one
+# blue and one orange, for the link to a file that the program makes. It has no part of the
+# shell's shortcut arrow: the shell lays that over every shortcut, and the program is none.
+# The small icon at 100%, 125% and 150% and the large one at 100% (16, 20, 24 and 32 pixels) are
+# pixel grids drawn for their size, one letter per colour of ICON_COLOURS; "." is clear. The
+# orange link lies over the blue one at the top and under it at the foot, and the link below is
+# darker where it meets the one above. The larger sizes are rendered from ICON_DRAWING.
 ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
-PNG_FROM = 48
-INK = (0x00, 0x00, 0x00)
+PNG_FROM = 40
+PAGE_EDGE = (0x55, 0x55, 0x55)
 PAPER = (0xFF, 0xFF, 0xFF)
-FOLD = (0xC0, 0xC0, 0xC0)
-RULE = (0x80, 0x80, 0x80)
-ARROW = (0x00, 0x00, 0xFF)
+FOLD = (0xD9, 0xD9, 0xD9)
+RULE = (0xA8, 0xA8, 0xA8)
+BLUE = (0x1F, 0x6F, 0xD9)
+BLUE_SHADE = (0x10, 0x45, 0x96)
+ORANGE = (0xF2, 0x8C, 0x1C)
+ORANGE_SHADE = (0xAD, 0x58, 0x00)
+ICON_COLOURS = {
+    "K": PAGE_EDGE,
+    "W": PAPER,
+    "F": FOLD,
+    "R": RULE,
+    "B": BLUE,
+    "b": BLUE_SHADE,
+    "O": ORANGE,
+    "o": ORANGE_SHADE,
+}
+
+ICON_16 = """
+.KKKKKKK........
+.KWWWWWKK.......
+.KWWWWWKFK......
+.KWWWWWKKKK.....
+.KWWWWWWWWK.....
+.KWRRRRRRWK.....
+.KWWWWWWWWK.....
+.KWRRRRRRWK.....
+.KWWWWWWWWK.....
+.KWWBBBbOOOOOO..
+.KWBBBbOOOOOOOO.
+.KWBBWWOObb..OO.
+.KWBBWWOObB..OO.
+.KWBBWWooBB..OO.
+.KKBBBBBBBBoOOO.
+....BBBBBBoOOO..
+"""
+
+ICON_20 = """
+..KKKKKKK...........
+..KWWWWWKK..........
+..KWWWWWKFK.........
+..KWWWWWKFFK........
+..KWWWWWKKKKK.......
+..KWWWWWWWWWK.......
+..KWRRRRRRRWK.......
+..KWWWWWWWWWK.......
+..KWRRRRRRRWK.......
+..KWWWWWWWWWK.......
+..KWWWWWWWWWK.......
+..KWBBBBBbOOOOOOOO..
+..KBBBBBbOOOOOOOOOO.
+..KBBWWWWOObb....OO.
+..KBBWWWWOOBB....OO.
+..KBBWWWWOOBB....OO.
+..KBBWWWWOOBB....OO.
+..KBBWWWWooBB....OO.
+..KBBBBBBBBBBoOOOOO.
+....BBBBBBBBoOOOOO..
+"""
+
+ICON_24 = """
+..KKKKKKKKK.............
+..KWWWWWWWKK............
+..KWWWWWWWKFK...........
+..KWWWWWWWKFFK..........
+..KWWWWWWWKFFFK.........
+..KWWWWWWWKKKKKK........
+..KWWWWWWWWWWWWK........
+..KWWRRRRRRRRWWK........
+..KWWWWWWWWWWWWK........
+..KWWRRRRRRRRWWK........
+..KWWWWWWWWWWWWK........
+..KWWRRRRRRWWWWK........
+..KWWWWWWWWWWWWK........
+..KWBBBBBBbOOOOOOOOOOO..
+..KBBBBBBbOOOOOOOOOOOOO.
+..KBBBBBBbOOOOOOOOOOOOO.
+..KBBBWWWWOOObbb....OOO.
+..KBBBWWWWOOObBB....OOO.
+..KBBBWWWWOOObBB....OOO.
+..KBBBWWWWOOoBBB....OOO.
+..KBBBWWWWoooBBB....OOO.
+..KBBBBBBBBBBBBBoOOOOOO.
+..KBBBBBBBBBBBBBoOOOOOO.
+....BBBBBBBBBBBoOOOOOO..
+"""
+
+ICON_32 = """
+...KKKKKKKKKKK..................
+...KWWWWWWWWWKK.................
+...KWWWWWWWWWKFK................
+...KWWWWWWWWWKFFK...............
+...KWWWWWWWWWKFFFK..............
+...KWWWWWWWWWKFFFFK.............
+...KWWWWWWWWWKKKKKKK............
+...KWWWWWWWWWWWWWWWK............
+...KWWWWWWWWWWWWWWWK............
+...KWWRRRRRRRRRRRRWK............
+...KWWWWWWWWWWWWWWWK............
+...KWWWWWWWWWWWWWWWK............
+...KWWRRRRRRRRRRRRWK............
+...KWWWWWWWWWWWWWWWK............
+...KWWWWWWWWWWWWWWWK............
+...KWWRRRRRRRRWWWWWK............
+...KWWWWWWWWWWWWWWWK............
+...KWBBBBBBBBBbOOOOOOOOOOOOO....
+...KBBBBBBBBBbOOOOOOOOOOOOOOO...
+...BBBBBBBBBbOOOOOOOOOOOOOOOOO..
+...BBBBWWWWWWOOOObbb......OOOO..
+...BBBWWWWWWWOOOWBBB.......OOO..
+...BBBWWWWWWWOOOWBBB.......OOO..
+...BBBWWWWWWWOOOWBBB.......OOO..
+...BBBWWWWWWWOOOWBBB.......OOO..
+...BBBWWWWWWWOOOWBBB.......OOO..
+...BBBWWWWWWWOOOWBBB.......OOO..
+...BBBWWWWWWWOOOWBBB.......OOO..
+...BBBBWWWWWWoooBBBB......OOOO..
+...BBBBBBBBBBBBBBBBBoOOOOOOOOO..
+....BBBBBBBBBBBBBBBoOOOOOOOOO...
+.....BBBBBBBBBBBBBoOOOOOOOOO....
+"""
+
+ICON_GRIDS = {16: ICON_16, 20: ICON_20, 24: ICON_24, 32: ICON_32}
+
+# The same icon from 40 pixels up: a drawing on a square 32 units wide, painted in this order:
+#   ("shape", fill, outline, points)  a convex polygon and its outline
+#   ("lines", colour, x0, y0, x1, y1, pitch)  ruled lines one unit high, `pitch` units apart
+#   ("ring", fill, edge, box, radius, thickness, clip)  a chain link: the band `thickness` units
+#       wide inside the rounded box (x0, y0, x1, y1), in `fill` with an `edge` at both sides;
+#       only the part inside the box `clip`, when one is given
+# Corners and straight edges fall on whole pixels, so that the picture stays crisp; curved edges
+# are smoothed. The blue link is painted again at the foot, where it lies over the orange one.
+LINK_BLUE = (3, 17, 20, 32)
+LINK_ORANGE = (13, 17, 30, 32)
 ICON_DRAWING = [
-    ("shape", PAPER, INK, [(6, 1), (23, 1), (30, 8), (30, 29), (6, 29)]),
-    ("lines", RULE, 9, 5, 20, 8, 2),
-    ("lines", RULE, 9, 9, 27, 28, 2),
-    ("shape", FOLD, INK, [(22, 1), (30, 9), (22, 9)]),
-    ("shape", PAPER, INK, [(1, 17), (14, 17), (14, 31), (1, 31)]),
-    ("stroke", ARROW, 2, [(4, 28.5), (4, 27), (4.4, 25.5), (5.5, 24.2), (7, 23.5), (8.5, 23.5)]),
-    ("shape", ARROW, None, [(8, 19), (12.5, 23.5), (8, 28)]),
+    ("shape", PAPER, PAGE_EDGE, [(3, 0), (13, 0), (20, 7), (20, 30), (3, 30)]),
+    ("lines", RULE, 6, 9, 18, 13, 3),
+    ("lines", RULE, 6, 15, 14, 16, 3),
+    ("shape", FOLD, PAGE_EDGE, [(13, 0), (20, 7), (13, 7)]),
+    ("ring", BLUE, BLUE_SHADE, LINK_BLUE, 4, 3, None),
+    ("ring", ORANGE, ORANGE_SHADE, LINK_ORANGE, 4, 3, None),
+    ("ring", BLUE, BLUE_SHADE, LINK_BLUE, 4, 3, (12, 24.5, 21, 32)),
 ]
 
 # The directory list's folders, 16 by 15: the root and the folders above the open one, the
@@ -539,14 +668,6 @@ def inset(points, width):
     return result
 
 
-def segment_distance(x, y, a, b):
-    (ax, ay), (bx, by) = a, b
-    dx, dy = bx - ax, by - ay
-    length = dx * dx + dy * dy
-    t = max(0.0, min(1.0, ((x - ax) * dx + (y - ay) * dy) / length)) if length else 0.0
-    return ((x - ax - t * dx) ** 2 + (y - ay - t * dy) ** 2) ** 0.5
-
-
 def coverage(size, bounds, inside, certain):
     """Per pixel in `bounds` (x0, y0, x1, y1), the share of it that `inside` holds. `certain`
     tells for a pixel whether it is wholly in (1), wholly out (0) or crossed by an edge (None)."""
@@ -585,27 +706,38 @@ def polygon_cover(size, points):
     return coverage(size, bounds, lambda x, y: inside_convex(points, x, y), certain)
 
 
-def stroke_cover(size, points, width):
-    half = width / 2
-    segments = list(zip(points, points[1:]))
+def rounded_box_distance(x, y, box, radius):
+    """How far (x, y) lies outside the box with rounded corners; negative inside."""
+    x0, y0, x1, y1 = box
+    qx = abs(x - (x0 + x1) / 2) - ((x1 - x0) / 2 - radius)
+    qy = abs(y - (y0 + y1) / 2) - ((y1 - y0) / 2 - radius)
+    outside = (max(qx, 0) ** 2 + max(qy, 0) ** 2) ** 0.5
+    return outside + min(max(qx, qy), 0) - radius
 
-    def distance(x, y):
-        return min(segment_distance(x, y, a, b) for a, b in segments)
+
+def ring_cover(size, box, radius, thickness, clip):
+    """The band `thickness` wide along the inside of a rounded box, within `clip` when given."""
+
+    def inside(x, y):
+        d = rounded_box_distance(x, y, box, radius)
+        return -thickness < d <= 0
 
     def certain(px, py):
-        d = distance(px + 0.5, py + 0.5)
-        return 1 if d + 0.71 <= half else 0 if d - 0.71 >= half else None
+        if clip and not (clip[0] <= px < clip[2] and clip[1] <= py < clip[3]):
+            return 0
+        d = rounded_box_distance(px + 0.5, py + 0.5, box, radius)
+        if -thickness + 0.71 < d < -0.71:
+            return 1
+        return 0 if d > 0.71 or d < -thickness - 0.71 else None
 
-    xs = [x for x, _ in points]
-    ys = [y for _, y in points]
-    bounds = (min(xs) - half - 1, min(ys) - half - 1, max(xs) + half + 1, max(ys) + half + 1)
-    return coverage(size, bounds, lambda x, y: distance(x, y) < half, certain)
+    return coverage(size, box, inside, certain)
 
 
 def render(size):
     """The icon drawing at `size` pixels: rows of (red, green, blue, alpha), from the top."""
     scale = size / 32
-    line = max(1, round(scale))
+    line = max(1, round(scale * 0.75))
+    edge = max(1, round(scale * 0.5))
     pixels = [[(0.0, 0.0, 0.0, 0.0)] * size for _ in range(size)]
 
     def paint(cover, colour):
@@ -622,9 +754,6 @@ def render(size):
         if kind == "shape":
             outline, points = rest
             outer = snap(points)
-            if outline is None:
-                paint(polygon_cover(size, [(x * scale, y * scale) for x, y in points]), colour)
-                continue
             paint(polygon_cover(size, outer), outline)
             paint(polygon_cover(size, inset(outer, line)), colour)
         elif kind == "lines":
@@ -636,17 +765,24 @@ def render(size):
                 rule = [(left, y), (right, y), (right, y + line), (left, y + line)]
                 paint(polygon_cover(size, rule), colour)
                 y += step
-        elif kind == "stroke":
-            width, points = rest
-            # A line an odd number of pixels wide runs through pixel centres, an even one between.
-            thick = max(line, round(width * scale))
-            centre = 0.5 if thick % 2 else 0.0
-            through = [
-                (int(x * scale - centre + 0.5) + centre, int(y * scale - centre + 0.5) + centre)
-                for x, y in points
-            ]
-            paint(stroke_cover(size, through, thick), colour)
+        elif kind == "ring":
+            shade, box, radius, thickness, clip = rest
+            x0, y0, x1, y1 = (round(v * scale) for v in box)
+            band = max(2 * edge + 1, round(thickness * scale))
+            clip = clip and tuple(round(v * scale) for v in clip)
+            paint(ring_cover(size, (x0, y0, x1, y1), radius * scale, band, clip), shade)
+            inner = (x0 + edge, y0 + edge, x1 - edge, y1 - edge)
+            paint(ring_cover(size, inner, radius * scale - edge, band - 2 * edge, clip), colour)
     return [[tuple(round(c) for c in p[:3]) + (round(p[3] * 255),) for p in row] for row in pixels]
+
+
+def drawn(size):
+    """The grid drawn for `size` pixels: rows of (red, green, blue, alpha), from the top."""
+    rows = ICON_GRIDS[size].strip("\n").split("\n")
+    if len(rows) != size or any(len(r) != size for r in rows):
+        raise ValueError(f"the icon grid for {size} pixels is not {size}x{size}")
+    clear = (0, 0, 0, 0)
+    return [[clear if c == BACKGROUND else ICON_COLOURS[c] + (255,) for c in r] for r in rows]
 
 
 def bgra_image(size, rows):
@@ -676,11 +812,12 @@ def png_image(size, rows):
 def icon():
     """The icon file: one 32-bit image for each size, smallest first.
 
-    From 48 pixels up the images are PNG, which keeps the program small: the system reads them
-    only for displays of 144 DPI and more, where the large icon is 48 pixels."""
+    From 40 pixels up the images are PNG, which keeps the program small: the system reads them
+    only for displays of 120 DPI and more, where the large icon is 40 pixels, and Windows reads
+    a PNG image at any size."""
     images = []
     for size in ICON_SIZES:
-        rows = render(size)
+        rows = drawn(size) if size in ICON_GRIDS else render(size)
         images.append((size, png_image(size, rows) if size >= PNG_FROM else bgra_image(size, rows)))
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = len(directory) + 16 * len(images)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Creates the Wine prefix of a build tree once: Japanese locale, a Japanese font for the window's
-# face name, and no desktop integration. Safe to call from several processes at once.
+# face name, Marlett for the title bar's boxes, a second drive, and no desktop integration. Safe
+# to call from several processes at once.
 set -eu
 here=$(dirname "$(readlink -f "$0")")
 source "$here/wine-env.sh" "$1"
@@ -21,3 +22,13 @@ if [ ! -e "$WINEPREFIX/dosdevices/d:" ]; then
   printf 'Data Disk' >"$WINEPREFIX/drive_d/.windows-label"
   ln -s ../drive_d "$WINEPREFIX/dosdevices/d:"
 fi
+# Wine draws the title bar's boxes with the Marlett font; without it the close box shows a
+# letter. Debian's Wine does not load the fonts that fonts-wine installs by itself, so the
+# prefix gets a copy of Marlett.
+fonts=$WINEPREFIX/drive_c/windows/Fonts
+if [ ! -e "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+fi
+# C: is labelled as on a Windows machine, so that the drive list shows more than "c: []".
+label=$WINEPREFIX/drive_c/.windows-label
+[ -e "$label" ] || printf 'Windows' >"$label"

@@ -4,8 +4,8 @@
 #include "app/MainTexts.h"
 #include "base/Error.h"
 #include "folders/DirectoryPath.h"
-#include "folders/FolderTexts.h"
 #include "resource.h"
+#include "shortcut/Destination.h"
 #include "ui/Application.h"
 #include "ui/ErrorReport.h"
 
@@ -32,6 +32,14 @@ std::vector<ui::PictureSource> Glyphs(int at16, int at24) {
 std::vector<std::string> Items(const char* const* texts, size_t count) {
   return std::vector<std::string>(texts, texts + count);
 }
+std::vector<std::string> DestinationItems() {
+  std::vector<std::string> items;
+  for (const DestinationRow& row : kDestinationRows)
+    items.emplace_back(row.caption);
+  return items;
+}
+// Each radio item has an ID of its own below the next control's.
+static_assert(id::kRadioItem0 + kDestinationCount <= id::kCheckBox1);
 
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 }  // namespace
@@ -48,7 +56,7 @@ TForm1::TForm1()
       Edit2(*this, id::kEdit2, {16, 80, 161, 20}, {.unicode = true}),
       Edit3(*this, id::kEdit3, {192, 80, 65, 20}, {.unicode = true}),
       RadioGroup1(*this, id::kRadioGroup1, {16, 112, 241, 145}, text::kRadioGroup1,
-                  Items(text::kDestinations, 6), 2, id::kRadioItem0),
+                  DestinationItems(), 2, id::kRadioItem0),
       CheckBox1(*this, id::kCheckBox1, {16, 264, 201, 17}, text::kCheckBox1),
       ComboBox1(*this, id::kComboBox1, {128, 286, 129, 20}, Items(text::kWindowStates, 3),
                 CBS_DROPDOWN | CBS_AUTOHSCROLL),

@@ -7,7 +7,7 @@
 //   MainTarget.cpp       SetTarget, Edit1Change, Button1Click, WMDropFiles
 //   MainDestination.cpp  RadioGroup1Click, EnableCustomFolder
 //   MainIcons.cpp        ShowFileIcon, FillIconList, Button2Click, ImageListBox1Click/KeyDown
-//   MainCreate.cpp       BitBtn1Click, the create command
+//   MainCreate.cpp       BitBtn1Click, ReadShortcutRequest, MakeShortcut: the create command
 //   MainSendTo.cpp       OfferSendToEntry, the first-start offer
 #include <windows.h>
 #include <shellapi.h>
@@ -27,6 +27,8 @@
 #include "ui/Window.h"
 
 namespace velmora {
+
+struct ShortcutRequest;
 
 class TForm1 : public ui::Form {
  public:
@@ -58,6 +60,9 @@ class TForm1 : public ui::Form {
   // The icon browse's choice: preview, list and Edit4 take the file.
   void IconFileChosen(const std::string& path);
   void EnableCustomFolder(bool enable);
+  // Asks before it replaces a file of the link's name, then writes the link; false when the user
+  // keeps that file. Errors of the writer leave it. The caller decides what follows.
+  bool MakeShortcut(const ShortcutRequest& request);
   // Closes the window as its close box does, once the running handler has returned.
   void Close();
 
@@ -68,6 +73,10 @@ class TForm1 : public ui::Form {
  private:
   // The first-start offer; true once it is done with: the link made, or not wanted.
   bool OfferSendToEntry();
+  // The create command's request as far as its question names it: target, destination, name,
+  // suffix and arguments, each read once and checked. nullopt when no destination is chosen; a
+  // refused field gets the focus, and its error is raised.
+  std::optional<ShortcutRequest> ReadShortcutRequest();
   // Reads the command line's target into commandLineTarget_ as SetTarget takes it.
   void ReadCommandLineTarget();
   // Before the folder list is made: moves it to the command line's target's folder, so that it

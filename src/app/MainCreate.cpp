@@ -1,13 +1,13 @@
-// The create command: confirm, then write the shortcut and close.
+// The create command: the window's values read and checked into a request, confirmed, then the
+// shortcut made and the window closed.
 #include "app/Confirmation.h"
 #include "app/Main.h"
 #include "app/MainTexts.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
 #include "base/PathRules.h"
-#include "base/Texts.h"
 #include "base/WideText.h"
-#include "folders/Destination.h"
+#include "folders/FolderTexts.h"
 #include "shortcut/CreateRules.h"
 #include "shortcut/ShortcutName.h"
 #include "shortcut/ShortcutTexts.h"
@@ -16,12 +16,44 @@
 namespace velmora {
 
 void TForm1::BitBtn1Click() {
+  std::optional<ShortcutRequest> request = ReadShortcutRequest();
+  if (!request)
+    return;
+  MessageBeep(MB_ICONEXCLAMATION);
+  if (!AskConfirmation(Handle(),
+                       ConfirmationText(request->shortcutName, request->destination.label),
+                       kConfirmBox)) {
+    return;
+  }
+
+  SetText(ProductBanner());
+  const auto showCommand = ShowCommandFor(ComboBox1.ItemIndex());
+  // After a Yes the user expects a shortcut or a reason why there is none.
+  if (!showCommand)
+    throw Error(text::kNoWindowState);
+  request->showCommand = *showCommand;
+  // Without an icon file of its own the link takes the target's icons, and the field says so.
+  request->iconFile = Edit4.Text();
+  if (request->iconFile.empty()) {
+    request->iconFile = request->targetPath;
+    Edit4.SetText(request->iconFile);
+  }
+  request->iconIndex = ImageListBox1.ItemIndex();
+
+  if (!MakeShortcut(*request)) {
+    SetText(text::kAppTitle);
+    return;
+  }
+  Close();
+}
+
+std::optional<ShortcutRequest> TForm1::ReadShortcutRequest() {
   // Each control is read once: the question names what the writer then uses.
   const std::string target = Edit1.Text();
-  const std::optional<Destination> destination =
+  std::optional<Destination> destination =
       ResolveDestination(RadioGroup1.ItemIndex(), target, DirectoryListBox1.Directory());
   if (!destination)
-    return;
+    return std::nullopt;
   // A target deleted since it was chosen would get a link to nothing. Only a definite "not
   // found" stops here: a drive or server that does not answer now may well answer later.
   if (IsMissing(target))
@@ -45,44 +77,30 @@ void TForm1::BitBtn1Click() {
   const bool addSuffix = !CheckBox1.Checked();
   // A name that is no plain file name would be written elsewhere or not at all: it is refused
   // before the question, with the name ready to be corrected.
-  const std::string name = typed(Edit2, text::kLabel2);
+  std::string name = typed(Edit2, text::kLabel2);
   if (const NameProblem problem = FindNameProblem(name, addSuffix); problem != NameProblem::kNone)
     throw refuse(Edit2, NameProblemText(problem, name));
   const std::string parameters = typed(Edit3, text::kLabel3);
-  MessageBeep(MB_ICONEXCLAMATION);
-  if (!AskConfirmation(Handle(), ConfirmationText(name, destination->label), kConfirmBox))
-    return;
+  return ShortcutRequest{.targetPath = target,
+                         .shortcutName = std::move(name),
+                         .arguments = LinkArguments(target, parameters),
+                         .destination = std::move(*destination),
+                         .showCommand = 0,  // the rest is read after the question
+                         .addSuffix = addSuffix,
+                         .iconFile = {},
+                         .iconIndex = 0};
+}
 
-  SetText(ProductBanner());
-  const auto showCommand = ShowCommandFor(ComboBox1.ItemIndex());
-  // After a Yes the user expects a shortcut or a reason why there is none.
-  if (!showCommand)
-    throw Error(text::kNoWindowState);
-  // Without an icon file of its own the link takes the target's icons, and the field says so.
-  std::string iconFile = Edit4.Text();
-  if (iconFile.empty()) {
-    iconFile = target;
-    Edit4.SetText(iconFile);
-  }
-
-  const ShortcutRequest request{.targetPath = target,
-                                .shortcutName = name,
-                                .arguments = LinkArguments(target, parameters),
-                                .destination = *destination,
-                                .showCommand = *showCommand,
-                                .addSuffix = addSuffix,
-                                .iconFile = iconFile,
-                                .iconIndex = ImageListBox1.ItemIndex()};
+bool TForm1::MakeShortcut(const ShortcutRequest& request) {
   // The first question named the folder, not the file that is already there.
   const std::string fileName = ShortcutFileName(request);
   if (IsExistingFile(fileName) &&
       !AskConfirmation(Handle(), FormatText(text::kReplaceQuestion, FileNameOf(fileName)),
                        kConfirmBox, DefaultAnswer::kNo)) {
-    SetText(text::kAppTitle);
-    return;
+    return false;
   }
   WriteShortcut(request);
-  Close();
+  return true;
 }
 
 }  // namespace velmora

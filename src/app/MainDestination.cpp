@@ -2,12 +2,12 @@
 #include "app/Main.h"
 #include "base/FileSystem.h"
 #include "base/PathRules.h"
-#include "folders/Destination.h"
+#include "shortcut/Destination.h"
 
 namespace velmora {
 
 void TForm1::RadioGroup1Click() {
-  if (RadioGroup1.ItemIndex() == destination::kAnyDirectory) {
+  if (IsPickerDestination(RadioGroup1.ItemIndex())) {
     EnableCustomFolder(true);
     return;
   }

@@ -1,17 +1,16 @@
 // Creation, showing and closing of the main window.
-#include <algorithm>
 #include <optional>
 #include <utility>
 
 #include "app/ExpandLongPath.h"
 #include "app/Main.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsTexts.h"
 #include "app/ShellPaths.h"
 #include "app/TargetRules.h"
 #include "base/Error.h"
 #include "base/PathRules.h"
-#include "base/Texts.h"
-#include "folders/Destination.h"
+#include "shortcut/Destination.h"
 #include "ui/ErrorReport.h"
 
 namespace velmora {
@@ -31,11 +30,11 @@ void TForm1::FormCreate() {
   }
 
   const int saved = settings->ReadInteger(text::kKeyItemIndex, 0);
-  RadioGroup1.SetItemIndex(std::clamp(saved, destination::kNone, destination::kAnyDirectory));
+  RadioGroup1.SetItemIndex(ClampDestinationIndex(saved));
   CheckBox1.SetChecked(settings->ReadBool(text::kKeyStrFlag, true));
   const int windowState = settings->ReadInteger(text::kKeyWindowState, 0);
   ComboBox1.SetItemIndex(windowState >= 0 && windowState <= 2 ? windowState : -1);
-  if (RadioGroup1.ItemIndex() == destination::kAnyDirectory)
+  if (IsPickerDestination(RadioGroup1.ItemIndex()))
     EnableCustomFolder(true);
 }
 

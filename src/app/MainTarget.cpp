@@ -2,10 +2,10 @@
 #include "app/ExpandLongPath.h"
 #include "app/Main.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsTexts.h"
 #include "app/ShellPaths.h"
 #include "app/TargetRules.h"
 #include "base/PathRules.h"
-#include "base/Texts.h"
 #include "ui/ErrorReport.h"
 
 namespace velmora {

@@ -21,6 +21,8 @@ const char kBitBtn1[] = "　シ　ョ　ー　ト　カ　ッ　ト　作　成"
 const char kBitBtn2[] = "閉じる(&C)";
 const char kOpenFilter[] = "すべてのﾌｧｲﾙ|*.*";
 
+const char kNoWindowState[] = "実行時の大きさが選択されていません";
+
 const char kConfirmCaption[] = "確認";
 const char kConfirmYes[] = "はい(&Y)";
 const char kConfirmNo[] = "いいえ(&N)";
@@ -28,7 +30,6 @@ const char kConfirmNo[] = "いいえ(&N)";
 const char kSendToOffer[] = "「送る」にVelmoraのショートカットを作成してもよろしいですか？";
 const char kSendToName[] = "ショートカット作成";
 
-const char kCannotWriteBecause[] = "%s に書き込めません。";
 const char kIconFileChanged[] = "%s が変更されたため、アイコンの一覧を読み直しました";
 const char kIconFileGone[] = "%s が見つからないため、リンク先のアイコンの一覧に戻しました";
 

@@ -24,6 +24,9 @@ extern const char kBitBtn1[];
 extern const char kBitBtn2[];
 extern const char kOpenFilter[];
 
+// Reported after the create command's question when no window state is chosen.
+extern const char kNoWindowState[];
+
 // The confirmation box.
 extern const char kConfirmCaption[];
 extern const char kConfirmYes[];
@@ -33,8 +36,6 @@ extern const char kConfirmNo[];
 extern const char kSendToOffer[];
 extern const char kSendToName[];
 
-// %s is the settings file's path; the system's reason follows.
-extern const char kCannotWriteBecause[];
 // %s is the file whose icons the list showed: it changed since, or is gone.
 extern const char kIconFileChanged[];
 extern const char kIconFileGone[];

@@ -2,13 +2,12 @@
 
 #include <windows.h>
 
-#include "app/MainTexts.h"
+#include "app/SettingsTexts.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
 #include "base/LeadBytes.h"
 #include "base/PathRules.h"
 #include "base/SystemMessage.h"
-#include "base/Texts.h"
 #include "base/WholeFile.h"
 
 namespace velmora {

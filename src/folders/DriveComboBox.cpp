@@ -14,7 +14,7 @@ namespace velmora {
 
 namespace {
 
-constexpr ui::ControlStyle kStyle{
+constexpr ui::ControlStyle kDriveListStyle{
     "COMBOBOX",
     // The texts stay in the control, so that screen readers read the items as shown.
     CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP, 0};
@@ -70,7 +70,7 @@ char CurrentDrive() {
 }  // namespace
 
 TDriveComboBox::TDriveComboBox(ui::Widget& parent, int id, ui::Bounds bounds)
-    : Control(parent, id, bounds, "", kStyle),
+    : Control(parent, id, bounds, "", kDriveListStyle),
       drive_(CurrentDrive()),
       // In the order of DriveKind.
       pictures_(*this, {{"FLOPPY", "FLOPPY_24"},

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "base/Error.h"
-#include "base/Texts.h"
+#include "folders/FolderTexts.h"
 
 namespace velmora {
 

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "base/Texts.h"
+#include "shortcut/ShortcutTexts.h"
 
 namespace velmora {
 

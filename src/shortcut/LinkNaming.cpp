@@ -2,7 +2,6 @@
 
 #include "base/Error.h"
 #include "base/PathRules.h"
-#include "base/Texts.h"
 #include "shortcut/ShortcutTexts.h"
 
 namespace velmora {

@@ -5,7 +5,6 @@
 
 #include "base/Error.h"
 #include "base/LeadBytes.h"
-#include "base/Texts.h"
 #include "shortcut/ShortcutTexts.h"
 
 namespace velmora {

@@ -16,13 +16,16 @@
 #include "base/KernelHandles.h"
 #include "base/PathRules.h"
 #include "base/SystemMessage.h"
-#include "base/Texts.h"
 #include "base/WideText.h"
 #include "shortcut/LinkNaming.h"
 #include "shortcut/ShortcutTexts.h"
 
 namespace velmora {
 namespace {
+
+// The destination table names the special folders without <shlobj.h>.
+static_assert(csidl::kPrograms == CSIDL_PROGRAMS && csidl::kStartup == CSIDL_STARTUP &&
+              csidl::kSendTo == CSIDL_SENDTO && csidl::kDesktopDirectory == CSIDL_DESKTOPDIRECTORY);
 
 // The item-ID list of a special-folder lookup, freed through the shell's allocator that
 // handed it out. The allocator must outlive this holder.

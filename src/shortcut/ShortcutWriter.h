@@ -2,7 +2,7 @@
 // Writes one shell link file through the shell's link object.
 #include <string>
 
-#include "folders/Destination.h"
+#include "shortcut/Destination.h"
 
 namespace velmora {
 

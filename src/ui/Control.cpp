@@ -1,50 +1,14 @@
 #include "ui/Control.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "base/WideText.h"
 #include "ui/Application.h"
 
 namespace velmora::ui {
 
-namespace {
-// A control window with its object and the procedure behind the toolkit's.
-struct Binding {
-  HWND window;
-  Control* control;  // none once the object let go of a window it could not hand back
-  WNDPROC proc;
-  bool unicode;
-};
-
-// Every control window of the process, kept here rather than with the window: under Wine a
-// window property or the common controls' subclass chain (which keeps its data in one) costs a
-// round trip to the server on every message, and the controls get hundreds of them before the
-// window is first painted. A few dozen entries: a linear search costs nothing.
-std::vector<Binding>& Bindings() {
-  static std::vector<Binding> bindings;
-  return bindings;
-}
-
-Binding* BindingOf(HWND window) {
-  for (Binding& binding : Bindings()) {
-    if (binding.window == window)
-      return &binding;
-  }
-  return nullptr;
-}
-
-LRESULT CallProc(WNDPROC proc, bool unicode, HWND window, UINT message, WPARAM wParam,
-                 LPARAM lParam) {
-  return unicode ? CallWindowProcW(proc, window, message, wParam, lParam)
-                 : CallWindowProcA(proc, window, message, wParam, lParam);
-}
-}  // namespace
-
 Control::Control(Widget& parent, int id, Bounds bounds, std::string text, ControlStyle look)
     : Widget(&parent), id_(id), bounds_(bounds), look_(look) {
   text_ = std::move(text);
-  parent.children_.push_back(this);
+  AddChild(parent, *this);
 }
 
 Control::~Control() {
@@ -53,47 +17,6 @@ Control::~Control() {
     Unbind();
     DestroyWindow(window);
   }
-}
-
-Control* Control::FromHandle(HWND window) {
-  const Binding* binding = window ? BindingOf(window) : nullptr;
-  return binding ? binding->control : nullptr;
-}
-
-void Control::Bind() {
-  // As the window was made: an ANSI window keeps getting ANSI messages.
-  unicode_ = IsWindowUnicode(hwnd_) != FALSE;
-  Bindings().push_back({hwnd_, this, nullptr, unicode_});
-  const auto proc = reinterpret_cast<LONG_PTR>(&Control::WindowProc);
-  windowProc_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, proc)
-                                                   : SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, proc));
-  Bindings().back().proc = windowProc_;
-}
-
-void Control::Unbind() {
-  if (!hwnd_)
-    return;
-  auto& bindings = Bindings();
-  const auto binding = std::find_if(bindings.begin(), bindings.end(),
-                                    [this](const Binding& entry) { return entry.control == this; });
-  const auto proc = reinterpret_cast<LONG_PTR>(&Control::WindowProc);
-  if (unicode_ ? GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == proc
-               : GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == proc) {
-    const auto own = reinterpret_cast<LONG_PTR>(windowProc_);
-    unicode_ ? SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, own)
-             : SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, own);
-    if (binding != bindings.end())
-      bindings.erase(binding);
-  } else if (binding != bindings.end()) {
-    // A procedure put in front of ours keeps its place and still calls ours: the window's own
-    // procedure gets those messages until the window goes.
-    binding->control = nullptr;
-  }
-  hwnd_ = nullptr;
-}
-
-LRESULT Control::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
-  return CallProc(windowProc_, unicode_, hwnd_, message, wParam, lParam);
 }
 
 void Control::CreateWindowNow() {
@@ -119,11 +42,11 @@ void Control::CreateWindowNow() {
     return;
   // Deferral is about the first window only: a recreated parent makes this one again too.
   deferred_ = false;
-  Bind();
+  Bind(hwnd_);
 
   // Keep the tab order of the layout: right after the previous sibling that has a window.
   HWND previous = HWND_TOP;
-  for (Control* sibling : parent_->children_) {
+  for (Control* sibling : parent_->Children()) {
     if (sibling == this)
       break;
     if (sibling->hwnd_)
@@ -229,25 +152,6 @@ LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     onKeyDown(static_cast<WORD>(wParam), {held(VK_SHIFT), held(VK_CONTROL), held(VK_MENU)});
   }
   return Widget::OnMessage(message, wParam, lParam);
-}
-
-LRESULT CALLBACK Control::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Binding* binding = BindingOf(window);
-  if (!binding) {
-    return IsWindowUnicode(window) ? DefWindowProcW(window, message, wParam, lParam)
-                                   : DefWindowProcA(window, message, wParam, lParam);
-  }
-  if (message == WM_NCDESTROY) {
-    // The window goes without its object: its own procedure sees the last message.
-    const Binding last = *binding;
-    Bindings().erase(Bindings().begin() + (binding - Bindings().data()));
-    if (last.control)
-      last.control->hwnd_ = nullptr;
-    return CallProc(last.proc, last.unicode, window, message, wParam, lParam);
-  }
-  if (!binding->control)
-    return CallProc(binding->proc, binding->unicode, window, message, wParam, lParam);
-  return Guarded(binding->control, message, wParam, lParam);
 }
 
 }  // namespace velmora::ui

@@ -51,12 +51,9 @@ class Control : public Widget {
   bool KeepsNoItemData() const { return keepsNoItemData_; }
   void SetKeepsNoItemData(bool value) { keepsNoItemData_ = value; }
 
-  static Control* FromHandle(HWND window);
-
   // A message the parent received for this control; true when this control answered it.
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-  LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
   void MoveToScale();
 
   // Raised by a key pressed while the control has the focus, before the control handles it.
@@ -85,11 +82,6 @@ class Control : public Widget {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  // Binds the new window to this object and puts the toolkit's procedure in front of its own;
-  // Unbind gives the window its own procedure back.
-  void Bind();
-  void Unbind();
   void SaveTreeState();
   bool ReflectColor(UINT message, WPARAM wParam, LRESULT& result);
 
@@ -98,11 +90,6 @@ class Control : public Widget {
   ControlStyle look_;
   bool deferred_ = false;
   bool keepsNoItemData_ = false;
-  // The window's own procedure, called as it expects its messages: ANSI or Unicode.
-  WNDPROC windowProc_ = nullptr;
-  bool unicode_ = false;
-
-  friend class Widget;
 };
 
 }  // namespace velmora::ui

@@ -3,17 +3,8 @@
 #include "base/WideText.h"
 #include "ui/Application.h"
 #include "ui/Control.h"
-#include "ui/ErrorReport.h"
 
 namespace velmora::ui {
-
-LRESULT Widget::Guarded(Widget* widget, UINT message, WPARAM wParam, LPARAM lParam) {
-  // Exceptions must not cross the system's window procedure: each handler's error is reported
-  // here, also when that handler runs inside another one through a sent message.
-  LRESULT result = 0;
-  RunGuarded([&] { result = widget->OnMessage(message, wParam, lParam); });
-  return result;
-}
 
 LRESULT Widget::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
@@ -27,12 +18,12 @@ bool Widget::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
   switch (message) {
     case WM_COMMAND:
       if (lParam != 0)
-        child = Control::FromHandle(reinterpret_cast<HWND>(lParam));
+        child = ChildByHandle(reinterpret_cast<HWND>(lParam));
       break;
     case WM_DRAWITEM: {
       auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item->CtlType != ODT_MENU)
-        child = Control::FromHandle(item->hwndItem);
+        child = ChildByHandle(item->hwndItem);
       break;
     }
     case WM_MEASUREITEM: {
@@ -55,7 +46,7 @@ bool Widget::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-      child = Control::FromHandle(reinterpret_cast<HWND>(lParam));
+      child = ChildByHandle(reinterpret_cast<HWND>(lParam));
       break;
     default:
       return false;
@@ -66,6 +57,16 @@ bool Widget::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 Control* Widget::ChildById(int id) const {
   for (Control* candidate : children_) {
     if (candidate->Id() == id)
+      return candidate;
+  }
+  return nullptr;
+}
+
+Control* Widget::ChildByHandle(HWND window) const {
+  if (!window)
+    return nullptr;
+  for (Control* candidate : children_) {
+    if (candidate->Handle() == window)
       return candidate;
   }
   return nullptr;
@@ -162,7 +163,7 @@ void Form::CreateForm(const char* className, DWORD style, DWORD exStyle, SIZE cl
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   if (!GetClassInfoExA(instance, className, &windowClass)) {
-    windowClass.lpfnWndProc = &Form::StaticProc;
+    windowClass.lpfnWndProc = &Widget::WindowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -266,25 +267,6 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   MoveChildrenToScale();
   ApplyFontToTree();
-}
-
-LRESULT CALLBACK Form::StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Form* self = nullptr;
-  if (message == WM_NCCREATE) {
-    self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->hwnd_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  } else {
-    self = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  }
-  if (!self)
-    return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  return Guarded(self, message, wParam, lParam);
 }
 
 }  // namespace velmora::ui

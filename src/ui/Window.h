@@ -1,6 +1,8 @@
 #pragma once
 // Window objects: a Widget is one window bound to one C++ object; a Form is a top-level window
 // of our own class that lays out its controls at 96 DPI and scales them to the display.
+// Forms and controls are bound alike (Binding.cpp): the toolkit's window procedure finds the
+// object in a table of the process and hands it the window's messages.
 #include <windows.h>
 #include <optional>
 #include <string>
@@ -48,7 +50,10 @@ class Widget {
   void SetText(const std::string& text);
 
   // The window's own procedure for a message, bypassing this object's handling.
-  virtual LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  virtual LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // The object a window of this process is bound to, or nullptr.
+  static Widget* FromHandle(HWND window);
 
  protected:
   explicit Widget(Widget* parent) : parent_(parent) {}
@@ -63,11 +68,24 @@ class Widget {
   // item data.
   bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   Control* ChildById(int id) const;
+  Control* ChildByHandle(HWND window) const;
+  // Takes a new control into its parent's children, in layout order, which is the tab order.
+  static void AddChild(Widget& parent, Control& child) { parent.children_.push_back(&child); }
   // Sends the current font to this window and to every descendant that inherits it.
   void ApplyFontToTree();
   void CreateChildWindows();
   void CreateDeferredWindows();
   void MoveChildrenToScale();
+
+  // The toolkit's window procedure, of every window bound to an object. A window of a class
+  // registered with it is bound at WM_NCCREATE to the object passed to CreateWindowEx, with the
+  // default procedure behind it.
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Binds a window made with a procedure of its own (a system control's) to this object by
+  // putting the toolkit's procedure in front of that one.
+  void Bind(HWND window);
+  // Lets go of the window before it is destroyed, giving it its own procedure back.
+  void Unbind();
 
   HWND hwnd_ = nullptr;
   Widget* parent_;
@@ -77,8 +95,12 @@ class Widget {
   std::wstring wideText_;  // the same, kept whole from a Unicode window; empty after SetText
   bool enabled_ = true;    // used while there is no window
 
-  friend class Control;
-  static LRESULT Guarded(Widget* widget, UINT message, WPARAM wParam, LPARAM lParam);
+ private:
+  void AddBinding(HWND window, WNDPROC ownProc, bool unicode);
+
+  // The window's own procedure, called as it expects its messages: ANSI or Unicode.
+  WNDPROC windowProc_ = nullptr;
+  bool unicode_ = false;
 };
 
 class Form : public Widget {
@@ -86,9 +108,6 @@ class Form : public Widget {
   ~Form() override;
   int Dpi() const override { return dpi_; }
   FontCache& Fonts() override { return fonts_; }
-  LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam) override {
-    return DefWindowProcA(hwnd_, message, wParam, lParam);
-  }
 
  protected:
   explicit Form(FontSpec font) : Widget(nullptr) { font_ = std::move(font); }
@@ -103,7 +122,6 @@ class Form : public Widget {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnDpiChanged(int dpi, const RECT& suggested);
   void MoveFocus(HWND control);
   void RestoreFocus();

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "FuzzChecks.h"
-#include "folders/Destination.h"
 #include "shortcut/CreateRules.h"
+#include "shortcut/Destination.h"
 
 using namespace velmora;
 
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view parameters = fields.Next();
 
   const std::optional<Destination> destination = ResolveDestination(index, target, picker);
-  VELMORA_FUZZ_CHECK(destination.has_value() == (index >= 0 && index < destination::kCount));
+  VELMORA_FUZZ_CHECK(destination.has_value() == (index >= 0 && index < kDestinationCount));
   VELMORA_FUZZ_CHECK(ShowCommandFor(index).has_value() == (index >= 0 && index < 3));
   // A special folder, or the very folder the question names.
   if (destination)

@@ -8,9 +8,9 @@
 
 #include "FuzzChecks.h"
 #include "base/PathRules.h"
-#include "base/Texts.h"
 #include "shortcut/LinkNaming.h"
 #include "shortcut/ShortcutName.h"
+#include "shortcut/ShortcutTexts.h"
 
 using namespace velmora;
 using namespace velmora::fuzz;

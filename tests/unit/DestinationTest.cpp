@@ -1,4 +1,4 @@
-#include "folders/Destination.h"
+#include "shortcut/Destination.h"
 
 #include <optional>
 

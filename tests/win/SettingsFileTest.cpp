@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "base/Texts.h"
+#include "app/SettingsTexts.h"
 #include "base/Error.h"
 
 namespace velmora {

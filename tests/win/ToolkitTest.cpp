@@ -202,6 +202,34 @@ TEST_F(Toolkit, RecreatedWindowsReachTheirObjectsAndDestroyedOnesNone) {
   EXPECT_EQ(Control::FromHandle(inner), nullptr);
 }
 
+// Another procedure put in front of the toolkit's, as a library may: the object lets go of the
+// window without taking that procedure's place, and the window still ends through it.
+WNDPROC behindFront = nullptr;
+int frontEnds = 0;
+LRESULT CALLBACK FrontProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY)
+    ++frontEnds;
+  return CallWindowProcA(behindFront, window, message, wParam, lParam);
+}
+
+TEST_F(Toolkit, AProcedureInFrontKeepsItsPlaceAndTheFormGoesWithItsBindingAsControlsDo) {
+  const HWND oldEdit = form.edit.Handle();
+  behindFront = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(oldEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrontProc)));
+  form.edit.Recreate();
+  EXPECT_FALSE(IsWindow(oldEdit));
+  EXPECT_EQ(frontEnds, 1);
+  EXPECT_EQ(Control::FromHandle(oldEdit), nullptr);
+  SendMessageA(form.edit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(form.edit.enterKeys, 1);
+
+  const HWND window = form.Handle();
+  EXPECT_EQ(Widget::FromHandle(window), &form);
+  DestroyWindow(window);
+  EXPECT_EQ(form.Handle(), nullptr);
+  EXPECT_EQ(Widget::FromHandle(window), nullptr);
+}
+
 TEST_F(Toolkit, KeyDownCarriesTheKeyAndTheShiftState) {
   std::vector<std::pair<WORD, bool>> keys;
   form.edit.onKeyDown = [&](WORD key, ShiftState shift) { keys.emplace_back(key, shift.shift); };

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "FormProbe.h"
 #include "PictureInk.h"
 #include "app/ControlIds.h"
 #include "base/KernelHandles.h"
@@ -31,8 +32,6 @@ namespace velmora::demo {
 
 namespace {
 
-constexpr char kFormClass[] = "TForm1";
-constexpr char kDialogClass[] = "#32770";
 constexpr DWORD kShowTimeoutMs = 45000;
 constexpr DWORD kCloseTimeoutMs = 15000;
 constexpr DWORD kPollMs = 50;
@@ -95,33 +94,6 @@ std::vector<HWND> Descendants(HWND window) {
   std::vector<HWND> children;
   EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
   return children;
-}
-
-// The visible top-level windows of the program: its main window and any box it shows.
-struct TopWindows {
-  DWORD processId;
-  HWND form = nullptr;
-  HWND box = nullptr;
-};
-
-BOOL CALLBACK FindTopWindow(HWND window, LPARAM param) {
-  auto& found = *reinterpret_cast<TopWindows*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != found.processId || !IsWindowVisible(window))
-    return TRUE;
-  const std::string name = ClassOf(window);
-  if (name == kFormClass)
-    found.form = window;
-  else if (name == kDialogClass)
-    found.box = window;
-  return TRUE;
-}
-
-TopWindows FindTopWindows(DWORD processId) {
-  TopWindows found{processId};
-  EnumWindows(FindTopWindow, reinterpret_cast<LPARAM>(&found));
-  return found;
 }
 
 // A box's caption and message, for the report.
@@ -237,7 +209,7 @@ bool SaveBitmap(Picture picture, const std::string& path) {
 
 // Waits for the window to show the target and its icons and to be painted; the checked picture
 // of it, or an empty one with `lack` saying what never came.
-Picture WaitForPicture(HANDLE process, DWORD processId, bool needIcons, std::wstring& lack) {
+Picture WaitForPicture(HANDLE process, DWORD threadId, bool needIcons, std::wstring& lack) {
   const ULONGLONG start = GetTickCount64();
   Picture last;
   lack = L"a visible TForm1 window";
@@ -246,20 +218,19 @@ Picture WaitForPicture(HANDLE process, DWORD processId, bool needIcons, std::wst
       lack = L"its window: the program ended";
       return Picture{};
     }
-    const TopWindows found = FindTopWindows(processId);
+    const ShownWindows found = FindShownWindows(threadId);
     if (found.box != nullptr) {
       lack = L"its window, not a box: " + BoxText(found.box);
       return Picture{};
     }
     const HWND form = found.form;
-    const HWND edit = form ? GetDlgItem(form, id::kEdit1) : nullptr;
     const HWND list =
         form ? GetDlgItem(GetDlgItem(form, id::kGroupBox1), id::kImageListBox1) : nullptr;
     const std::vector<HWND> children = form ? Descendants(form) : std::vector<HWND>();
     const bool icons = list != nullptr && Ask(list, LB_GETCOUNT) > 0;
     if (form == nullptr) {
       lack = L"a visible TForm1 window";
-    } else if (edit == nullptr || Ask(edit, WM_GETTEXTLENGTH) <= 0) {
+    } else if (!ShowsTarget(form, kAnswerWaitMs)) {
       lack = L"the target in the window";
     } else if (needIcons && !icons) {
       lack = L"the target's icons in the list";
@@ -282,7 +253,7 @@ Picture WaitForPicture(HANDLE process, DWORD processId, bool needIcons, std::wst
 // Closes the program as a user does: its window once (a second WM_CLOSE could reach it inside
 // a box that the first one opened), and every box it shows on the way, each once. True when it
 // ended by itself with exit code 0.
-bool CloseProgram(HANDLE process, DWORD processId) {
+bool CloseProgram(HANDLE process, DWORD threadId) {
   const ULONGLONG start = GetTickCount64();
   HWND closedForm = nullptr;
   HWND closedBox = nullptr;
@@ -293,7 +264,7 @@ bool CloseProgram(HANDLE process, DWORD processId) {
       WaitForSingleObject(process, kCloseTimeoutMs);
       return false;
     }
-    const TopWindows found = FindTopWindows(processId);
+    const ShownWindows found = FindShownWindows(threadId);
     if (found.box != nullptr && found.box != closedBox) {
       Print(L"WindowShot: closing a box of the program: " + BoxText(found.box) + L"\n");
       closedBox = found.box;
@@ -327,7 +298,7 @@ int Run(const std::string& program, const std::string& picturePath, const std::s
 
   std::wstring lack;
   const Picture picture =
-      WaitForPicture(process.Get(), started.dwProcessId, target == program, lack);
+      WaitForPicture(process.Get(), started.dwThreadId, target == program, lack);
   const ULONGLONG shownMs = GetTickCount64() - start;
   bool good = lack.empty();
   if (good)
@@ -340,7 +311,7 @@ int Run(const std::string& program, const std::string& picturePath, const std::s
     Print(L"WindowShot: could not write " + Widen(picturePath) + L"\n");
     good = false;
   }
-  return CloseProgram(process.Get(), started.dwProcessId) && good ? 0 : 1;
+  return CloseProgram(process.Get(), started.dwThreadId) && good ? 0 : 1;
 }
 
 std::string FullPath(const char* path) {

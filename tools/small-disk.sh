@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A small disk for the whole-program tests of full disks: a 64 KiB tmpfs that a build tree's Wine
-# prefix sees as drive S:.
+# A small disk for the whole-program tests of full disks: a 4 MiB tmpfs that a build tree's Wine
+# prefix sees as drive S:, with room for a copy of the program (its settings file sits beside it).
 #   small-disk.sh mount BUILD_TREE     (after tools/wine-prefix.sh BUILD_TREE)
 #   small-disk.sh unmount BUILD_TREE
 # Mounting needs root, as CI has; without it the drive is left out and those tests skip.
@@ -15,7 +15,7 @@ case "$1" in
       exit 0
     fi
     mkdir -p "$disk"
-    if ! mountpoint -q "$disk" && ! mount -t tmpfs -o size=64k velmora-small-disk "$disk"; then
+    if ! mountpoint -q "$disk" && ! mount -t tmpfs -o size=4m velmora-small-disk "$disk"; then
       echo "small-disk.sh: cannot mount a tmpfs: the full-disk tests skip" >&2
       exit 0
     fi

@@ -17,6 +17,8 @@
 #include "app/TargetQueue.h"
 #include "folders/DirectoryListBox.h"
 #include "folders/DriveComboBox.h"
+#include "icons/CheckedIconFile.h"
+#include "icons/IconChoice.h"
 #include "icons/ImageListBox.h"
 #include "ui/BitBtn.h"
 #include "ui/ImageList.h"
@@ -73,7 +75,8 @@ class TForm1 : public ui::Form {
   void OnFontChanged() override;
 
  private:
-  void OfferSendToEntry();
+  // The first-start offer; true once it is done with: the link made, or not wanted.
+  bool OfferSendToEntry();
   // The create command's request as far as its question names it: target, destination, name,
   // suffix and arguments, each read once and checked. nullopt when no destination is chosen; a
   // refused field gets the focus, and its error is raised.
@@ -91,6 +94,11 @@ class TForm1 : public ui::Form {
   bool BrowseFromSavedFolder();
   // The file whose icons are listed: Edit4's, or the target when Edit4 is empty.
   std::string IconFile() const;
+  // Lets a click or the create command go on while the icon list shows what `file` holds. When
+  // the file changed or is gone since, the list is read again (a gone icon file gives way to the
+  // target) and the error raised tells the user: once for each change. An empty list is filled
+  // without a word: it held no choice.
+  void CheckIconList(const CheckedIconFile& file);
   // The system's large-icon size at the window's DPI.
   int LargeIconSize() const;
   // Sizes the icon list's cells and images for the window's DPI; images of a new size are read
@@ -102,6 +110,9 @@ class TForm1 : public ui::Form {
   const std::string startFolder_;
   // The file whose shell icon the preview shows, empty when it shows another icon.
   std::string shellPreviewOf_;
+  // The file the icon list was read from last, and what it gave then.
+  std::string listedFile_;
+  ListedIcons listed_;
   // The targets not yet served: the command line's arguments, or the items of the last drop.
   TargetQueue targets_;
   // The first queued target as SetTarget takes it, made before the window is shown, until

@@ -61,6 +61,8 @@ std::optional<ShortcutRequest> TForm1::ReadShortcutRequest() {
   // found" stops here: a drive or server that does not answer now may well answer later.
   if (IsMissing(target))
     throw Error(text::kIoError2);
+  // Nor may it get an icon that its file no longer holds.
+  CheckIconList(CheckedIconFile(IconFile()));
   // A refused field keeps its text, selected, and gets the focus, ready to be corrected.
   const auto refuse = [this](ui::Edit& field, const std::string& message) {
     field.SelectAll();

@@ -1,5 +1,7 @@
 // The icon choice of the main window: the preview, the list of a file's icons, the icon browse.
 #include "app/Main.h"
+#include "app/MainTexts.h"
+#include "base/Error.h"
 #include "icons/CheckedIconFile.h"
 #include "icons/FileIcon.h"
 #include "icons/IconChoice.h"
@@ -26,11 +28,12 @@ void TForm1::FillIconList(const std::string& path) {
   // Right after ShowFileIcon with the same path, the shell's icon in the preview is the one a
   // file without icons of its own shows in the list: read once (a document's takes milliseconds).
   const HICON shown = !path.empty() && path == shellPreviewOf_ ? Image1.Icon() : nullptr;
-  const FileIcons icons = FillIconImages(ImageList1, path, LargeIconSize(), shown);
-  if (icons == FileIcons::kMissing)
+  listed_ = FillIconImages(ImageList1, path, LargeIconSize(), shown);
+  listedFile_ = path;
+  if (listed_.icons == FileIcons::kMissing)
     return;
   // A file without icons of its own shows the shell's icon, which is nothing to choose.
-  ImageListBox1.SetEnabled(icons == FileIcons::kStored);
+  ImageListBox1.SetEnabled(listed_.icons == FileIcons::kStored);
   ImageListBox1.SetItemIndex(0);
 }
 
@@ -55,8 +58,29 @@ void TForm1::ImageListBox1Click() {
   // Without a selection there is no icon to show: the preview keeps the one it has.
   if (index < 0)
     return;
-  Image1.SetIcon(StoredIcon(CheckedIconFile(IconFile()), index));
+  const CheckedIconFile file(IconFile());
+  CheckIconList(file);
+  Image1.SetIcon(StoredIcon(file, index));
   shellPreviewOf_.clear();
+}
+
+void TForm1::CheckIconList(const CheckedIconFile& file) {
+  if (file.Missing() && !Edit4.Text().empty()) {
+    Edit4.SetText("");
+    const std::string target = Edit1.Text();
+    ShowFileIcon(target);
+    FillIconList(target);
+    throw Error(FormatText(text::kIconFileGone, file.Path()));
+  }
+  const bool same = file.Path() == listedFile_;
+  if (same && ListStillHolds(listed_.icons, listed_.stamp, file.Stamp()))
+    return;
+  // A list that showed nothing held no choice to lose: filled now, it lets the command go on.
+  const bool choiceLost = !same || listed_.icons != FileIcons::kMissing;
+  ShowFileIcon(file.Path());
+  FillIconList(file.Path());
+  if (choiceLost)
+    throw Error(FormatText(text::kIconFileChanged, file.Path()));
 }
 
 void TForm1::ImageListBox1KeyDown(WORD key, ui::ShiftState) {

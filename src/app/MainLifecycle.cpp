@@ -11,16 +11,21 @@
 #include "base/Error.h"
 #include "base/PathRules.h"
 #include "shortcut/Destination.h"
+#include "ui/ErrorReport.h"
 
 namespace velmora {
 
 void TForm1::FormCreate() {
   const SettingsFile file(SettingsPath());
   std::optional<SettingsSection> settings(std::in_place, file, text::kSection);
-  // Marked done only when it was not: a start that changes nothing writes nothing.
+  // Marked done only when it was not: a start that changes nothing writes nothing. A link the
+  // user asked for but could not get leaves the offer due, so that it comes again.
   if (settings->ReadBool(text::kKeyStart, true)) {
-    OfferSendToEntry();
-    file.WriteBool(text::kSection, text::kKeyStart, false);
+    if (OfferSendToEntry()) {
+      // Reported when it fails, and the saved choices are restored all the same: closing then
+      // saves what the window shows, never its initial values over them.
+      ui::RunGuarded([&] { file.WriteBool(text::kSection, text::kKeyStart, false); });
+    }
     settings.emplace(file, text::kSection);  // as the offer left the file
   }
 
@@ -56,10 +61,11 @@ void TForm1::FormShow() {
 }
 
 void TForm1::FormClose() {
-  const SettingsFile settings(SettingsPath());
-  settings.WriteInteger(text::kSection, text::kKeyItemIndex, RadioGroup1.ItemIndex());
-  settings.WriteBool(text::kSection, text::kKeyStrFlag, CheckBox1.Checked());
-  settings.WriteInteger(text::kSection, text::kKeyWindowState, ComboBox1.ItemIndex());
+  SettingsFile(SettingsPath())
+      .WriteValues(text::kSection,
+                   {{text::kKeyItemIndex, FormatSettingInteger(RadioGroup1.ItemIndex())},
+                    {text::kKeyStrFlag, FormatSettingBool(CheckBox1.Checked())},
+                    {text::kKeyWindowState, FormatSettingInteger(ComboBox1.ItemIndex())}});
 }
 
 }  // namespace velmora

@@ -30,4 +30,7 @@ const char kConfirmNo[] = "いいえ(&N)";
 const char kSendToOffer[] = "「送る」にVelmoraのショートカットを作成してもよろしいですか？";
 const char kSendToName[] = "ショートカット作成";
 
+const char kIconFileChanged[] = "%s が変更されたため、アイコンの一覧を読み直しました";
+const char kIconFileGone[] = "%s が見つからないため、リンク先のアイコンの一覧に戻しました";
+
 }  // namespace velmora::text

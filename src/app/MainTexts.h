@@ -36,4 +36,8 @@ extern const char kConfirmNo[];
 extern const char kSendToOffer[];
 extern const char kSendToName[];
 
+// %s is the file whose icons the list showed: it changed since, or is gone.
+extern const char kIconFileChanged[];
+extern const char kIconFileGone[];
+
 }  // namespace velmora::text

@@ -84,6 +84,10 @@ std::string FormatSettingInteger(std::int32_t value) {
   return std::to_string(value);
 }
 
+std::string FormatSettingBool(bool value) {
+  return value ? "1" : "0";
+}
+
 namespace {
 std::string_view Trimmed(std::string_view text) {
   constexpr std::string_view kBlanks = " \t\r\n";
@@ -120,6 +124,94 @@ std::optional<std::string_view> FindSectionValue(std::string_view section, std::
     return value;
   }
   return std::nullopt;
+}
+
+namespace {
+
+constexpr std::string_view kLineBreak = "\r\n";
+
+// A line of the file: its text from `begin` to `end`, the next line from `next`. The profile
+// functions end a line at CR, LF or both.
+struct TextLine {
+  std::size_t begin;
+  std::size_t end;
+  std::size_t next;
+};
+
+TextLine LineAt(std::string_view file, std::size_t begin) {
+  const std::size_t end = file.find_first_of("\r\n", begin);
+  if (end == std::string_view::npos)
+    return {begin, file.size(), file.size()};
+  const bool crLf = file[end] == '\r' && end + 1 < file.size() && file[end + 1] == '\n';
+  return {begin, end, end + (crLf ? 2 : 1)};
+}
+
+// The name of a section's header line, nullopt for any other line.
+std::optional<std::string_view> SectionName(std::string_view line) {
+  const std::size_t close = line.rfind(']');
+  if (line.empty() || line.front() != '[' || close == std::string_view::npos)
+    return std::nullopt;
+  return line.substr(1, close - 1);
+}
+
+void SetSettingText(std::string& file, std::string_view section, const SettingText& setting) {
+  const std::string value(setting.value.substr(0, setting.value.find_first_of("\r\n")));
+  const std::string_view text(file);
+  std::size_t begin = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  bool inSection = false;
+  std::optional<TextLine> last;  // the section's last line that is not blank
+  while (begin < text.size()) {
+    const TextLine line = LineAt(text, begin);
+    begin = line.next;
+    const std::string_view content = Trimmed(text.substr(line.begin, line.end - line.begin));
+    if (content.empty())
+      continue;
+    if (const std::optional<std::string_view> name = SectionName(content)) {
+      if (inSection)
+        break;
+      inSection = SameKey(*name, section);
+      if (inSection)
+        last = line;
+      continue;
+    }
+    if (!inSection)
+      continue;
+    last = line;
+    const std::size_t equals = content.find('=');
+    if (!SameKey(Trimmed(content.substr(0, equals)), setting.key))
+      continue;
+    // The line keeps its name and spacing; only the value after them changes.
+    const auto at = static_cast<std::size_t>(content.data() - text.data());
+    if (equals == std::string_view::npos) {
+      file.replace(at + content.size(), line.end - at - content.size(), "=" + value);
+      return;
+    }
+    const std::size_t valueAt = text.find_first_not_of(" \t", at + equals + 1);
+    const std::size_t from = valueAt < line.end ? valueAt : line.end;
+    file.replace(from, line.end - from, value);
+    return;
+  }
+  const std::string keyLine = std::string(setting.key) + "=" + value + std::string(kLineBreak);
+  if (last) {
+    // A last line without its break ends the file.
+    file.insert(last->next, last->next == last->end ? std::string(kLineBreak) + keyLine : keyLine);
+    return;
+  }
+  if (!file.empty() && file.back() != '\n' && file.back() != '\r')
+    file += kLineBreak;
+  file += "[" + std::string(section) + "]" + std::string(kLineBreak) + keyLine;
+}
+
+}  // namespace
+
+std::optional<std::string> WithSettingTexts(std::string_view file, std::string_view section,
+                                            std::span<const SettingText> values) {
+  if (file.starts_with("\xFF\xFE") || file.starts_with("\xFE\xFF"))
+    return std::nullopt;
+  std::string text(file);
+  for (const SettingText& setting : values)
+    SetSettingText(text, section, setting);
+  return text;
 }
 
 }  // namespace velmora

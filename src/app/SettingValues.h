@@ -1,7 +1,8 @@
 #pragma once
-// Text forms of the values stored in the settings file.
+// Text forms of the values stored in the settings file, and of the file's text.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,23 @@ std::optional<std::string_view> FindSectionValue(std::string_view section, std::
 
 // Signed decimal text, as written to the file.
 std::string FormatSettingInteger(std::int32_t value);
+// "1" for true, "0" for false.
+std::string FormatSettingBool(bool value);
+
+// A key and the text to store for it.
+struct SettingText {
+  std::string_view key;
+  std::string value;
+};
+
+// The settings file's text with these keys of `section` set, everything else kept byte for byte.
+// The key is found as the profile functions find it: in the first section whose name (between
+// "[" and the line's last "]") matches without regard to ASCII case, the first line whose name
+// (before "=", or the whole line), trimmed, does. Its value is replaced; a missing key is added
+// after the section's last line, a missing section at the end of the file, each line ending in
+// CR LF. A value ends at its first line break, as it would read back. nullopt for a file in
+// UTF-16 (it starts with its byte order mark), whose text this cannot edit.
+std::optional<std::string> WithSettingTexts(std::string_view file, std::string_view section,
+                                            std::span<const SettingText> values);
 
 }  // namespace velmora

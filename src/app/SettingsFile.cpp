@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
-#include "app/SettingValues.h"
 #include "app/SettingsTexts.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
+#include "base/LeadBytes.h"
 #include "base/PathRules.h"
+#include "base/SystemMessage.h"
+#include "base/WholeFile.h"
 
 namespace velmora {
 
@@ -18,6 +20,19 @@ constexpr DWORD kValueBufferSize = 1024;
 // only a longer one is read again into the most a section read hands back.
 constexpr DWORD kFirstSectionBufferSize = 1024;
 constexpr DWORD kSectionBufferSize = 32767;
+
+// "<path> に書き込めません", with the system's reason when it gave one. The reason loses its
+// closing "。": the report closes the message with its own full stop.
+std::string CannotWriteText(const std::string& path, unsigned long code) {
+  std::string reason = code == 0 ? std::string() : SystemMessage(code);
+  constexpr char kIdeographicFullStop[] = "\x81\x42";  // code page 932
+  const std::size_t last = LeadBytes::Active().LastCharStart(reason);
+  if (last != std::string::npos &&
+      reason.compare(last, std::string::npos, kIdeographicFullStop) == 0)
+    reason.resize(last);
+  return reason.empty() ? FormatText(text::kCannotWrite, path)
+                        : FormatText(text::kCannotWriteBecause, path) + reason;
+}
 
 }  // namespace
 
@@ -39,9 +54,25 @@ std::string SettingsFile::ReadString(const char* section, const char* key,
 
 void SettingsFile::WriteString(const char* section, const char* key,
                                const std::string& value) const {
-  if (!WritePrivateProfileStringA(section, key, value.c_str(), path_.c_str())) {
-    throw Error(FormatText(text::kCannotWrite, path_));
+  WriteValues(section, {{key, value}});
+}
+
+void SettingsFile::WriteValues(const char* section,
+                               std::initializer_list<SettingText> values) const {
+  try {
+    const std::optional<std::string> old = ReadFileBytes(path_);
+    const std::optional<std::string> text = WithSettingTexts(
+        old.value_or(std::string()), section, std::span(values.begin(), values.size()));
+    if (!text)
+      throw FileError(0);
+    if (old == text)
+      return;
+    WriteFileBytes(path_, *text);
+  } catch (const FileError& error) {
+    throw Error(CannotWriteText(path_, error.Code()));
   }
+  // The profile functions may hold the file's old text; this makes them read it again.
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
 }
 
 std::int32_t SettingsFile::ReadInteger(const char* section, const char* key,
@@ -58,7 +89,7 @@ bool SettingsFile::ReadBool(const char* section, const char* key, bool def) cons
 }
 
 void SettingsFile::WriteBool(const char* section, const char* key, bool value) const {
-  WriteString(section, key, value ? "1" : "0");
+  WriteString(section, key, FormatSettingBool(value));
 }
 
 SettingsSection::SettingsSection(const SettingsFile& file, const char* section)

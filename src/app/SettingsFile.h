@@ -1,12 +1,16 @@
 #pragma once
-// The settings file, read and written one value at a time through the private-profile
-// functions, or a section read whole for several values. Nothing is cached between calls.
+// The settings file, read one value at a time through the private-profile functions, or a
+// section read whole for several values; written whole or not at all (WholeFile.h), since the
+// system's profile writer reports success for a file that a full disk cut short. Nothing is
+// cached between calls.
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "app/SettingValues.h"
 #include "base/FileSystem.h"
 
 namespace velmora {
@@ -24,8 +28,11 @@ class SettingsFile {
 
   // Up to 1023 characters of the value, or the default when the key is missing.
   std::string ReadString(const char* section, const char* key, const std::string& def) const;
-  // Raises Error("<path> に書き込めません") when the system refuses the write.
+  // Raises Error("<path> に書き込めません。<the system's reason>", or without the reason when the
+  // system gave none) when the file cannot be written; the file then stays as it was.
   void WriteString(const char* section, const char* key, const std::string& value) const;
+  // Several keys of a section in one write: all of them, or none when it fails.
+  void WriteValues(const char* section, std::initializer_list<SettingText> values) const;
   std::int32_t ReadInteger(const char* section, const char* key, std::int32_t def) const;
   void WriteInteger(const char* section, const char* key, std::int32_t value) const;
   bool ReadBool(const char* section, const char* key, bool def) const;

@@ -12,5 +12,6 @@ const char kKeyWindowState[] = "WindowState";
 const char kKeyInitialDir[] = "InitialDir";
 
 const char kCannotWrite[] = "%s に書き込めません";
+const char kCannotWriteBecause[] = "%s に書き込めません。";
 
 }  // namespace velmora::text

@@ -14,7 +14,8 @@ extern const char kKeyStrFlag[];
 extern const char kKeyWindowState[];
 extern const char kKeyInitialDir[];
 
-// %s is the settings file's path.
+// %s is the settings file's path; the second is followed by the system's reason.
 extern const char kCannotWrite[];
+extern const char kCannotWriteBecause[];
 
 }  // namespace velmora::text

@@ -10,6 +10,7 @@ CheckedIconFile::CheckedIconFile(std::string path) : path_(std::move(path)) {
   const DWORD attributes = GetFileAttributesA(path_.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES)
     return;
+  stamp_.exists = true;
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     state_ = State::Folder;
     return;
@@ -18,6 +19,15 @@ CheckedIconFile::CheckedIconFile(std::string path) : path_(std::move(path)) {
   // Others may only read it while this is open.
   file_.Reset(CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (file_ && GetFileInformationByHandle(file_.Get(), &info)) {
+    const auto wide = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
+    stamp_.volume = info.dwVolumeSerialNumber;
+    stamp_.fileIndex = wide(info.nFileIndexHigh, info.nFileIndexLow);
+    stamp_.size = wide(info.nFileSizeHigh, info.nFileSizeLow);
+    stamp_.lastWrite =
+        wide(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
+  }
   LARGE_INTEGER size{};
   if (!file_ || !GetFileSizeEx(file_.Get(), &size) ||
       static_cast<std::uint64_t>(size.QuadPart) > std::numeric_limits<std::size_t>::max())

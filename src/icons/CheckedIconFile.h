@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/KernelHandles.h"
+#include "icons/IconRules.h"
 #include "icons/IconSource.h"
 
 namespace velmora {
@@ -27,6 +28,8 @@ class CheckedIconFile {
   // Whether the shell may read the file for the icon it shows for it: a folder, or a file whose
   // every icon is whole, since the shell picks one of a program's or icon file's icons itself.
   bool ShellMayRead() const;
+  // The file as it was checked, to tell later whether it changed since.
+  const IconFileStamp& Stamp() const { return stamp_; }
 
  private:
   enum class State { Missing, Folder, Unreadable, Checked };
@@ -35,6 +38,7 @@ class CheckedIconFile {
   State state_ = State::Missing;
   UniqueFile file_;
   IconSourceCheck check_;
+  IconFileStamp stamp_;
 };
 
 }  // namespace velmora

@@ -23,13 +23,13 @@ ui::UniqueIcon PreviewIcon(const std::string& path) {
                                                                   : ShellIcon(file);
 }
 
-FileIcons FillIconImages(ui::ImageList& images, const std::string& path, int cellSize,
-                         HICON shellIcon) {
+ListedIcons FillIconImages(ui::ImageList& images, const std::string& path, int cellSize,
+                           HICON shellIcon) {
   images.Clear();
   // The file stays checked and unchanged until the images are made.
   const CheckedIconFile file(path);
   if (file.Missing())
-    return FileIcons::kMissing;
+    return {FileIcons::kMissing, file.Stamp()};
   const int count = file.Count();
   if (count == 0) {
     ui::UniqueIcon read;
@@ -42,7 +42,7 @@ FileIcons FillIconImages(ui::ImageList& images, const std::string& path, int cel
       strip.Draw(0, shellIcon);
       strip.AddTo(images);
     }
-    return FileIcons::kNoneStored;
+    return {FileIcons::kNoneStored, file.Stamp()};
   }
   const StoredIcons stored(file);
   const int perStrip = std::max(1, kStripPixels / cellSize);
@@ -57,7 +57,7 @@ FileIcons FillIconImages(ui::ImageList& images, const std::string& path, int cel
     if (!strip.AddTo(images))
       break;
   }
-  return FileIcons::kStored;
+  return {FileIcons::kStored, file.Stamp()};
 }
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 // comes from FileIcon.h.
 #include <string>
 
+#include "icons/IconRules.h"
 #include "ui/Handles.h"
 #include "ui/ImageList.h"
 
@@ -12,11 +13,10 @@ namespace velmora {
 // The preview of a file: a program's first stored icon, the shell's icon for any other file.
 ui::UniqueIcon PreviewIcon(const std::string& path);
 
-// What a file gave the image list.
-enum class FileIcons {
-  kMissing,     // no file or folder by that name: nothing
-  kNoneStored,  // none of its own: the shell's icon for the file, when the shell has one
-  kStored,      // its stored icons, image i icon i
+// What a file gave the image list, and the file's stamp when it did.
+struct ListedIcons {
+  FileIcons icons = FileIcons::kMissing;
+  IconFileStamp stamp;
 };
 
 // Empties the list and fills it with the file's icons, each made from its image for the
@@ -24,7 +24,7 @@ enum class FileIcons {
 // leaves its image empty rather than moving the ones after it; images the list refuses end it
 // there. A damaged file counts as one without icons. `shellIcon`, when given, is the shell's
 // icon for the file read a moment ago (the preview's), used instead of reading it again.
-FileIcons FillIconImages(ui::ImageList& images, const std::string& path, int cellSize,
-                         HICON shellIcon = nullptr);
+ListedIcons FillIconImages(ui::ImageList& images, const std::string& path, int cellSize,
+                           HICON shellIcon = nullptr);
 
 }  // namespace velmora

@@ -28,4 +28,17 @@ bool IsIconHandle(int index, std::uintptr_t answer) {
   return index >= 0 && answer > 1;
 }
 
+bool ListStillHolds(FileIcons listed, const IconFileStamp& then, const IconFileStamp& now) {
+  switch (listed) {
+    case FileIcons::kMissing:
+      return !now.exists;
+    case FileIcons::kNoneStored:
+      // The shell's icon goes by the file's kind, whatever it holds.
+      return now.exists;
+    case FileIcons::kStored:
+      return now.exists && now == then;
+  }
+  return false;
+}
+
 }  // namespace velmora

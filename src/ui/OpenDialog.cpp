@@ -61,7 +61,9 @@ bool OpenDialog::Execute(HWND owner) {
   dialog.lpstrFile = file;
   dialog.nMaxFile = static_cast<DWORD>(std::size(file));
   dialog.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
-  dialog.Flags = OFN_HIDEREADONLY;
+  // Only a file that is there: a name typed or offered again that names none stays in the
+  // dialog, with the system's word on it, instead of becoming a target or an icon file.
+  dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
   if (!getOpenFileName(&dialog))
     return false;
   fileName_ = file;

@@ -17,7 +17,7 @@ class OpenDialog {
   // The full path of the file chosen last.
   const std::string& FileName() const { return fileName_; }
 
-  // Shows the dialog; true when the user chose a file (up to 259 characters).
+  // Shows the dialog; true when the user chose a file that exists (up to 259 characters).
   bool Execute(HWND owner);
 
  private:

@@ -26,8 +26,8 @@ const char kNoDestinationFolder[] = "ショートカットの作成先フォル�
 const char kNoWindowStateReport[] = "実行時の大きさが選択されていません.";
 const char kAccessDeniedReportTail[] = " を作成できません。アクセスが拒否されました.";
 const char kTwoFullStops[] = "。.";
-const char kCannotWriteReportTail[] = " に書き込めません.";
 const char kCannotCreateBecause[] = " を作成できません。";
+const char kCannotWriteBecause[] = " に書き込めません。";
 const char kNotCodePageTextTail[] = " には、この環境の文字コードにない文字があります";
 const char kNameForbiddenReport[] =
     "ショートカットファイル名には \\ / : * ? \" < > | と制御文字は使えません.";

@@ -30,8 +30,8 @@ extern const char kCannotCreate[];  // " を作成できません", after the fi
 extern const char kNoDestinationFolder[];
 extern const char kNoWindowStateReport[];
 extern const char kAccessDeniedReportTail[];  // after a link's path: not made, access denied
-extern const char kCannotWriteReportTail[];   // after the settings file's path
 extern const char kCannotCreateBecause[];     // after the file's path, before the reason
+extern const char kCannotWriteBecause[];      // after the settings file's path, before the reason
 extern const char kNotCodePageTextTail[];     // after a link's path: bytes that are no text
 // The system's reason's full stop and the report's: never together.
 extern const char kTwoFullStops[];

@@ -10,6 +10,7 @@
 
 #include "app/ControlIds.h"
 #include "base/KernelHandles.h"
+#include "base/SystemMessage.h"
 #include "base/WideText.h"
 
 namespace velmora::e2e {
@@ -169,19 +170,27 @@ FileCleanup::~FileCleanup() {
   RemoveTree(path_);
 }
 
-Sandbox::Sandbox() {
+std::string ReportedReason(DWORD code) {
+  std::string reason = SystemMessage(code);
+  if (reason.ends_with("\x81\x42"))
+    reason.resize(reason.size() - 2);
+  return reason;
+}
+
+Sandbox::Sandbox() : Sandbox(std::string(), std::string()) {}
+
+Sandbox::Sandbox(const std::string& settings) : Sandbox(settings, std::string()) {}
+
+Sandbox::Sandbox(const std::string& settings, const std::string& disk) {
   static unsigned counter = 0;
-  folder_ = TempFolder() + "\\VelmoraE2e_" + std::to_string(GetCurrentProcessId()) + "_" +
-            std::to_string(++counter);
+  folder_ = (disk.empty() ? TempFolder() : disk) + "\\VelmoraE2e_" +
+            std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter);
   RemoveTree(folder_);
   MakeFolder(folder_);
   // The tests live in tests\ of the build tree, the program in the tree itself.
   const std::string program = ParentOf(testing::TestProgramFolder()) + "\\Velmora.exe";
   ready_ = CopyFileA(program.c_str(), Executable().c_str(), FALSE) != FALSE;
-}
-
-Sandbox::Sandbox(const std::string& settings) : Sandbox() {
-  if (ready_)
+  if (ready_ && !settings.empty())
     WriteSettings(settings);
 }
 

@@ -24,6 +24,10 @@ inline constexpr char kNoOffer[] = "[Window]\r\nStart=0\r\n";
 // Polls `condition` until it holds or `timeoutMs` has passed; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
+// The system's words for an error code as a report of the settings file follows them with its
+// own full stop: trimmed, without their closing "。".
+std::string ReportedReason(DWORD code);
+
 using testing::Exists;
 using testing::FolderEntries;
 using testing::MakeFile;
@@ -56,6 +60,8 @@ class Sandbox {
   Sandbox();
   // With these settings in its settings file.
   explicit Sandbox(const std::string& settings);
+  // On another disk, such as "S:".
+  Sandbox(const std::string& settings, const std::string& disk);
   ~Sandbox();
   Sandbox(const Sandbox&) = delete;
   Sandbox& operator=(const Sandbox&) = delete;

@@ -1,6 +1,6 @@
-// Links on a disk that is full or fills up: a link is written whole or not at all, the failure
-// is reported with the system's reason, and a link that was there stays as it was. Drive S: is
-// the 64 KiB disk that test.sh mounts for this (tools/small-disk.sh).
+// Links and the settings file on a disk that is full or fills up: each is written whole or not at
+// all, the failure is reported with the system's reason, and a file that was there stays as it
+// was. Drive S: is the 4 MiB disk that test.sh mounts for this (tools/small-disk.sh).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,7 +22,7 @@ namespace {
 
 constexpr char kSmallDisk[] = "S:\\";
 // Larger than that would be a disk that matters: never fill one.
-constexpr ULONGLONG kLargestSmallDisk = 1 << 20;
+constexpr ULONGLONG kLargestSmallDisk = 8 << 20;
 constexpr DWORD kBlock = 4096;
 // Parameters that make a link of about 18 KB, stored in UTF-16.
 const std::string kLongParameters(9000, 'x');
@@ -138,6 +138,51 @@ TEST_F(FullDisk, ALinkThatCannotBeReplacedStaysByteForByte) {
   std::sort(entries.begin(), entries.end());
   EXPECT_EQ(entries, (std::vector<std::string>{"tool.lnk", "tool.txt"}));
   EXPECT_EQ(test::ReadThroughShell(link_).arguments, "-v");
+}
+
+// A settings file of another program's keys and Velmora's saved choices, on the full disk, at a
+// first start: no write changes a byte of it, each is reported with the system's reason, and the
+// window shows the saved choices. With room again, only the "Start" line is added.
+TEST_F(FullDisk, TheSettingsFileIsWrittenWholeOrNotAtAll) {
+  std::string saved = "[Other]\r\n";
+  for (int key = 0; key < 57; ++key)
+    saved += "Key" + std::to_string(key) + "=" + std::string(40, 'v') + "\r\n";
+  saved += "[Window]\r\nItemIndex=3\r\nStrFlag=0\r\nWindowState=2\r\n";
+  const Sandbox onDisk(saved, "S:");
+  ASSERT_TRUE(onDisk.Ready());
+  const std::string report = ReportText(onDisk.SettingsPath() + test_text::kCannotWriteBecause +
+                                        ReportedReason(ERROR_DISK_FULL));
+  const auto declineOffer = [](App& run) {
+    const HWND offer = run.WaitForConfirmBox();
+    ASSERT_NE(offer, nullptr);
+    ASSERT_TRUE(App::Answer(offer, IDNO));
+  };
+  {
+    // Not a byte to spare: the disk's room comes in blocks.
+    const Filler filler(std::string(kSmallDisk) + "filler", 1);
+    ASSERT_TRUE(filler.Ready());
+    App run(onDisk, "\"" + target_ + "\"");
+    declineOffer(run);
+    EXPECT_EQ(run.AnswerErrorBox(), report);  // "Start"
+    EXPECT_EQ(run.AnswerErrorBox(), report);  // the target's folder
+    ASSERT_NE(run.WaitForWindow(), nullptr);
+    EXPECT_TRUE(run.IsChecked(id::kRadioItem0 + 3));
+    EXPECT_FALSE(run.IsChecked(id::kCheckBox1));
+    EXPECT_EQ(run.ComboSelection(id::kComboBox1), 2);
+    run.Click(id::kRadioItem0 + 2);  // closing writes only what changed
+    run.Click(id::kBitBtn2);
+    EXPECT_EQ(run.AnswerErrorBox(), report);
+    EXPECT_TRUE(run.WaitForExit());
+    EXPECT_EQ(onDisk.ReadSettings(), saved);
+    std::vector<std::string> entries = FolderEntries(onDisk.Folder());
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"Velmora.exe", "Velmora.ini"}));
+  }
+  App run(onDisk);
+  declineOffer(run);
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  EXPECT_TRUE(run.CloseWindow());
+  EXPECT_EQ(onDisk.ReadSettings(), saved + "Start=0\r\n");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "LinkFileReader.h"
 #include "app/ControlIds.h"
 #include "base/ComApartment.h"
+#include "base/ErrorText.h"
 
 namespace velmora::e2e {
 namespace {
@@ -147,7 +148,8 @@ TEST(FirstStart, AcceptedOfferPutsALinkToTheProgramIntoSendTo) {
   test::ExpectLiblnkReadsAlike(link.Path());
 }
 
-TEST(FirstStart, SendToLinkThatCannotBeSavedIsReportedAndTheSavedChoicesAreRestoredAndKept) {
+// The offer stays due until the link is made or not wanted: it comes again after a failed link.
+TEST(FirstStart, SendToLinkThatCannotBeSavedIsReportedAndOfferedAgainAndTheChoicesAreKept) {
   const std::string sendTo = SpecialFolder(CSIDL_SENDTO);
   ASSERT_FALSE(sendTo.empty());
   // A folder of the link's name: the save cannot replace it.
@@ -163,13 +165,20 @@ TEST(FirstStart, SendToLinkThatCannotBeSavedIsReportedAndTheSavedChoicesAreResto
     EXPECT_EQ(run.AnswerErrorBox(), blocker.Path() + test_text::kAccessDeniedReportTail);
     ASSERT_NE(run.WaitForWindow(), nullptr);
     EXPECT_EQ(run.AnyBox(), nullptr);
-    EXPECT_EQ(sandbox.Setting("Start"), "0");
+    EXPECT_FALSE(sandbox.Setting("Start").has_value());
     EXPECT_EQ(CheckedDestination(run), 4);
     EXPECT_FALSE(run.IsChecked(id::kCheckBox1));
     EXPECT_EQ(run.ComboSelection(id::kComboBox1), 2);
     EXPECT_TRUE(run.CloseWindow());
   }
   ExpectSaved(sandbox, "4", "0", "2");
+  App run(sandbox);
+  const HWND offer = run.WaitForConfirmBox();
+  ASSERT_NE(offer, nullptr);
+  ASSERT_TRUE(App::Answer(offer, IDNO));
+  ASSERT_NE(run.WaitForWindow(), nullptr);
+  EXPECT_EQ(sandbox.Setting("Start"), "0");
+  EXPECT_TRUE(run.CloseWindow());
 }
 
 TEST(Settings, EndOfTheSessionSavesTheChoicesAsClosingDoesAndATypedWindowStateCounts) {
@@ -201,7 +210,8 @@ TEST(UnwritableSettings, EveryWriteIsReportedOnceAndNeitherTargetNorClosingIsSto
   // nothing to it.
   MakeFolder(sandbox.SettingsPath());
   MakeFile(sandbox / "target.txt");
-  const std::string report = sandbox.SettingsPath() + test_text::kCannotWriteReportTail;
+  const std::string report = ReportText(sandbox.SettingsPath() + test_text::kCannotWriteBecause +
+                                        ReportedReason(ERROR_ACCESS_DENIED));
   App run(sandbox, sandbox / "target.txt");
 
   // Nothing can be read, so the offer comes again; its "Start" write then fails.

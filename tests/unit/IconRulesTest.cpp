@@ -38,4 +38,27 @@ TEST(IconRules, NeitherTheNoIconsMarkerNorAnIconCountIsAnIcon) {
   EXPECT_FALSE(IsIconHandle(-1, 42));
 }
 
+TEST(IconRules, AListOfStoredIconsHoldsOnlyForTheSameFileUnchanged) {
+  using velmora::FileIcons;
+  using Stamp = velmora::IconFileStamp;
+  const Stamp file{true, 7, 100, 2048, 5};
+  const Stamp gone{};
+  const struct {
+    FileIcons listed;
+    Stamp now;
+    bool holds;
+  } cases[] = {
+      {FileIcons::kStored, file, true},
+      {FileIcons::kStored, {true, 7, 100, 1024, 6}, false},  // written again
+      {FileIcons::kStored, {true, 7, 101, 2048, 5}, false},  // replaced by another file
+      {FileIcons::kStored, gone, false},
+      {FileIcons::kNoneStored, {true, 7, 100, 9, 9}, true},  // its kind decides its icon
+      {FileIcons::kNoneStored, gone, false},
+      {FileIcons::kMissing, gone, true},
+      {FileIcons::kMissing, file, false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(velmora::ListStillHolds(c.listed, file, c.now), c.holds) << &c - cases;
+}
+
 }  // namespace

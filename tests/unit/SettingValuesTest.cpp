@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,37 @@ TEST(SettingValues, ASectionsValueIsFoundAsTheProfileFunctionsFindIt) {
   EXPECT_EQ(velmora::FindSectionValue(section, "bare"), std::nullopt);
   EXPECT_EQ(velmora::FindSectionValue(section, "Item"), std::nullopt);
   EXPECT_EQ(velmora::FindSectionValue({}, "Start"), std::nullopt);
+}
+
+// Start=0 set in each file: the key's line is found where the profile functions find it, and
+// every other byte stays.
+TEST(SettingValues, AKeyIsSetInItsLineOrAddedAndEverythingElseStays) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "[Window]\r\nStart=0\r\n"},
+      {"[Other]\r\na=1", "[Other]\r\na=1\r\n[Window]\r\nStart=0\r\n"},
+      {"[window]\r\n  start =  1 \r\nb=2\r\n", "[window]\r\n  start =  0\r\nb=2\r\n"},
+      {"[Window]\r\nA=1\r\n\r\n[Other]\r\nStart=1\r\n",
+       "[Window]\r\nA=1\r\nStart=0\r\n\r\n[Other]\r\nStart=1\r\n"},
+      {"[Window]\r\nA=1\r\n[O]\r\n[Window]\r\nStart=1",
+       "[Window]\r\nA=1\r\nStart=0\r\n[O]\r\n[Window]\r\nStart=1"},
+      {"[Window]\nStart\t\nStart=1\n", "[Window]\nStart=0\nStart=1\n"},
+      {"Start=1\r\n[Window] ; x\r\n; Start=1\r\n",
+       "Start=1\r\n[Window] ; x\r\n; Start=1\r\nStart=0\r\n"},
+      {"[Window]", "[Window]\r\nStart=0\r\n"},
+      {"[Window]\rA=1\r[Wind\r", "[Window]\rA=1\r[Wind\rStart=0\r\n"},
+      {"[Window]\r\nStart=", "[Window]\r\nStart=0"},
+      {"\xEF\xBB\xBF[Window]\r\nStart=1\r\n", "\xEF\xBB\xBF[Window]\r\nStart=0\r\n"},
+      {"[\x83\\]\r\nA=\x95\\\r\n", "[\x83\\]\r\nA=\x95\\\r\n[Window]\r\nStart=0\r\n"},
+  };
+  const velmora::SettingText start[] = {{"Start", "0"}};
+  for (const auto& [file, expected] : cases) {
+    EXPECT_EQ(velmora::WithSettingTexts(file, "Window", start), expected) << file;
+  }
+  // Several keys at once; a value ends at its line break; UTF-16 text is not edited.
+  const velmora::SettingText values[] = {{"A", "1\r\n[X]"}, {"B", "C:\\"}, {"a", "2"}};
+  EXPECT_EQ(velmora::WithSettingTexts("[Window]\r\nb=0\r\n", "Window", values),
+            "[Window]\r\nb=C:\\\r\nA=2\r\n");
+  EXPECT_EQ(velmora::WithSettingTexts("\xFF\xFE[\0", "Window", values), std::nullopt);
 }
 
 }  // namespace

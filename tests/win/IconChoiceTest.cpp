@@ -46,7 +46,7 @@ class IconChoice : public ::testing::Test {
     testing::MakeFile(fakeProgram_, "not a program");
   }
 
-  // Reports are not looked at here: they only must not open a box.
+  // Reports must not open a box.
   const testing::ReportCapture reports_;
   const testing::ScratchFolder scratch_;
   const std::string text_;
@@ -121,6 +121,30 @@ TEST_F(IconChoice, FilesWithoutIconsGetTheShellsIconOnceAndNothingIsNeverAnIcon)
   EXPECT_EQ(window_.ImageListBox1.Count(), 3);
   EXPECT_EQ(window_.Entry(1), RGB(255, 255, 255));
   EXPECT_EQ(window_.Entry(2), kLargeIconColors[2]);
+}
+
+// An icon file replaced, then deleted, after its icons were listed: the next click and the create
+// command read the list again and say so, once each; a deleted one gives way to the target.
+TEST_F(IconChoice, AnIconFileChangedSinceItWasListedIsReadAgainAndTheUserTold) {
+  const std::string file = scratch_ / "icons.dll";
+  ASSERT_TRUE(CopyFileA(FixturePath("Three.EXE").c_str(), file.c_str(), FALSE));
+  window_.SetTarget(text_);
+  window_.IconFileChosen(file);
+  ASSERT_TRUE(CopyFileA(FixturePath("Hundred.dll").c_str(), file.c_str(), FALSE));
+  window_.ClickEntry(2);
+  window_.ClickEntry(5);
+  EXPECT_EQ(window_.ImageListBox1.Count(), 100);
+  EXPECT_EQ(IconCentre(window_.Preview()), kLargeIconColors[5]);
+
+  DeleteFileA(file.c_str());
+  SendMessageA(window_.BitBtn1.Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(window_.Edit4.Text(), "");
+  EXPECT_EQ(window_.ImageListBox1.Count(), 1);
+  EXPECT_EQ(
+      reports_.Messages(),
+      (std::vector<std::string>{
+          file + testing::Acp(L" が変更されたため、アイコンの一覧を読み直しました"),
+          file + testing::Acp(L" が見つからないため、リンク先のアイコンの一覧に戻しました")}));
 }
 
 TEST_F(IconChoice, DamagedSourcesAreListedWithoutAnythingTheSystemWouldReadPastTheirEnd) {

@@ -1,10 +1,12 @@
-// The open dialog against the real common dialog: where it opens when its folder is unusable.
+// The open dialog against the real common dialog: where it opens when its folder is unusable,
+// and the names it takes.
 #include "ui/OpenDialog.h"
 
 #include <windows.h>
 #include <commdlg.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -14,32 +16,62 @@
 namespace velmora {
 namespace {
 
-// Shows the dialog on this thread; a helper finds it, reads the folder it opened in and
-// cancels it.
-std::string FolderItOpensIn(ui::OpenDialog& dialog) {
-  const DWORD thread = GetCurrentThreadId();
-  std::string folder = "(no dialog)";
-  std::thread helper([&] {
-    HWND box = nullptr;
-    for (int i = 0; i < 500 && box == nullptr; ++i) {
-      box = FindWindowExA(nullptr, nullptr, "#32770", nullptr);
-      if (box != nullptr && GetWindowThreadProcessId(box, nullptr) != thread)
-        box = nullptr;
-      if (box == nullptr)
-        Sleep(20);
+// A visible dialog box of another thread of this process, owned by `owner` when one is given.
+HWND WaitForBox(DWORD thread, HWND owner) {
+  for (int i = 0; i < 500; ++i) {
+    for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr;) {
+      if (GetWindowThreadProcessId(box, nullptr) == thread && IsWindowVisible(box) &&
+          (owner == nullptr || GetWindow(box, GW_OWNER) == owner))
+        return box;
     }
-    if (box == nullptr)
-      return;
+    Sleep(20);
+  }
+  return nullptr;
+}
+
+// Shows the dialog on this thread while a helper finds it and handles it; Execute's answer.
+bool RunDialog(ui::OpenDialog& dialog, const std::function<void(HWND)>& handle) {
+  const DWORD thread = GetCurrentThreadId();
+  std::thread helper([&] {
+    if (const HWND box = WaitForBox(thread, nullptr))
+      handle(box);
+  });
+  const bool chosen = dialog.Execute(nullptr);
+  helper.join();
+  return chosen;
+}
+
+// Where the dialog opens; it is cancelled then.
+std::string FolderItOpensIn(ui::OpenDialog& dialog) {
+  std::string folder = "(no dialog)";
+  EXPECT_FALSE(RunDialog(dialog, [&](HWND box) {
     char path[MAX_PATH] = {};
     DWORD_PTR length = 0;
     SendMessageTimeoutA(box, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(path),
                         SMTO_ABORTIFHUNG, 5000, &length);
     folder = path;
     PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-  });
-  EXPECT_FALSE(dialog.Execute(nullptr));
-  helper.join();
+  }));
   return folder;
+}
+
+// Typed, or offered again after the file went: the system says so, and the dialog stays.
+TEST(OpenDialog, TheNameOfNoFileIsNotTaken) {
+  testing::ScratchFolder scratch;
+  ui::OpenDialog dialog("All|*.*");
+  dialog.SetInitialDir(scratch.Path());
+  bool warned = false;
+  EXPECT_FALSE(RunDialog(dialog, [&](HWND box) {
+    // The name field: a combo box, or an edit in older layouts.
+    const HWND field = GetDlgItem(box, 0x47C) ? GetDlgItem(box, 0x47C) : GetDlgItem(box, 0x480);
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("gone.txt"));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    const HWND warning = WaitForBox(GetWindowThreadProcessId(box, nullptr), box);
+    warned = warning != nullptr;
+    SendMessageA(warning, WM_COMMAND, IDOK, 0);
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+  }));
+  EXPECT_TRUE(warned);
 }
 
 TEST(OpenDialog, FolderLongerThanAPathOpensInTheProgramsFolder) {

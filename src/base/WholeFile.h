@@ -25,9 +25,11 @@ class FileError : public std::runtime_error {
 // it cannot be read, or is too large to be a file the program reads whole.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
-// Gives the file at `path` these bytes, or makes it with them, keeping the attributes of the file
-// it replaces. On any failure the hidden file is removed, a file of that name stays as it was,
-// and FileError is raised. A file that another program holds for a moment is waited for briefly.
+// Gives the file at `path` these bytes, or makes it with them, keeping the hidden and system marks
+// of the file it replaces. The hidden file's name is no longer than the file's, so it fits
+// wherever the file's path does. A file that another program holds is waited for up to about
+// 2 s. On any failure the hidden file is removed, a file of that name stays as it was, and
+// FileError is raised.
 void WriteFileBytes(const std::string& path, std::string_view bytes);
 
 }  // namespace velmora

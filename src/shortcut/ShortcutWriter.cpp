@@ -4,23 +4,17 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include <algorithm>
-#include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "base/ComPtr.h"
 #include "base/Error.h"
 #include "base/ErrorText.h"
 #include "base/FileSystem.h"
-#include "base/KernelHandles.h"
-#include "base/LeadBytes.h"
 #include "base/PathRules.h"
 #include "base/SystemMessage.h"
+#include "base/WholeFile.h"
 #include "base/WideText.h"
 #include "shortcut/LinkNaming.h"
 #include "shortcut/ShortcutTexts.h"
@@ -147,149 +141,6 @@ ComPtr<IStream> SaveToMemory(IPersistStream& link, const std::string& fileName) 
   return stream;
 }
 
-// Errors that another program's handle on a file gives: a shell view, an indexer or a virus
-// scanner reads a new or replaced link for a moment.
-bool IsHeldError(DWORD code) {
-  return code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED ||
-         code == ERROR_LOCK_VIOLATION;
-}
-
-// Runs `step` until it succeeds, fails for another reason than a held file, or about 2 s have
-// passed, waiting a little longer after each try. The last error is the last try's.
-template <typename Step>
-bool RetryWhileHeld(Step step) {
-  constexpr ULONGLONG kPatienceMs = 2000;
-  const ULONGLONG deadline = GetTickCount64() + kPatienceMs;
-  for (DWORD pauseMs = 10;; pauseMs = std::min<DWORD>(pauseMs * 2, 200)) {
-    if (step())
-      return true;
-    const DWORD error = GetLastError();
-    if (!IsHeldError(error) || GetTickCount64() >= deadline) {
-      SetLastError(error);
-      return false;
-    }
-    Sleep(pauseMs);
-  }
-}
-
-// A name no user or program gives a file, a tilde and numbers of this process and this try, and
-// no longer than the link's own name, so that its path fits wherever the link's does.
-std::string PendingName(const std::string& fileName, unsigned serial) {
-  const std::string linkName = fileName.substr(FindLastOf(fileName, "\\") + 1);
-  const LeadBytes& lead = LeadBytes::Active();
-  std::size_t room = 0;
-  for (std::size_t pos = 0; pos < linkName.size(); pos += lead.CharLength(linkName, pos))
-    ++room;
-  const std::string process = std::to_string(GetCurrentProcessId());
-  std::string name = "~vm" + process + "." + std::to_string(serial);
-  if (name.size() > room) {
-    // The serial's digits come last, so each try still gets a name of its own.
-    const std::string digits = process + std::to_string(serial);
-    name = "~" + digits.substr(digits.size() -
-                               std::min(digits.size(), std::max<std::size_t>(room, 2) - 1));
-  }
-  return fileName.substr(0, fileName.size() - linkName.size()) + name;
-}
-
-// A hidden file beside the link, which receives the link's bytes and then takes the link's name.
-// It stays open with no sharing until then, so no other program can open it or keep it; when it
-// has not taken that name it is gone with its handle.
-class PendingLink {
- public:
-  // The folder refuses a new file: the name or the place is at fault, as the reason says.
-  explicit PendingLink(std::string fileName) : fileName_(std::move(fileName)) {
-    static unsigned serial = 0;
-    DWORD error = ERROR_FILE_EXISTS;
-    // New: an existing file is never touched.
-    for (int attempt = 0; attempt < 100 && !file_ && error == ERROR_FILE_EXISTS; ++attempt) {
-      path_ = PendingName(fileName_, serial++);
-      file_.Reset(CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
-                              CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
-      error = GetLastError();
-    }
-    if (!file_)
-      FailToStore(fileName_, error);
-  }
-  ~PendingLink() {
-    if (!file_)
-      return;
-    FILE_DISPOSITION_INFO remove{TRUE};
-    const bool marked = RetryWhileHeld([&] {
-      return SetFileInformationByHandle(file_.Get(), FileDispositionInfo, &remove, sizeof remove);
-    });
-    file_.Reset();
-    if (!marked)
-      RetryWhileHeld([&] { return DeleteFileA(path_.c_str()); });
-  }
-  PendingLink(const PendingLink&) = delete;
-  PendingLink& operator=(const PendingLink&) = delete;
-
-  // Writes every byte, flushes them to the disk and reads them back; each step checked, since a
-  // full disk shows in any of them, and a file cut short or garbled in what it reads.
-  void Store(const BYTE* bytes, std::size_t size) {
-    for (std::size_t done = 0; done < size;) {
-      const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 20));
-      DWORD written = 0;
-      if (!WriteFile(file_.Get(), bytes + done, chunk, &written, nullptr))
-        FailToStore(fileName_, GetLastError());
-      if (written == 0)
-        FailToStore(fileName_, ERROR_HANDLE_DISK_FULL);
-      done += written;
-    }
-    if (!FlushFileBuffers(file_.Get()))
-      FailToStore(fileName_, GetLastError());
-    const LARGE_INTEGER start{};
-    if (!SetFilePointerEx(file_.Get(), start, nullptr, FILE_BEGIN))
-      FailToStore(fileName_, GetLastError());
-    // One byte more than was written: a longer file shows too.
-    std::string stored(size + 1, '\0');
-    std::size_t done = 0;
-    for (DWORD read = 1; read != 0 && done < stored.size(); done += read) {
-      const auto chunk = static_cast<DWORD>(std::min<std::size_t>(stored.size() - done, 1u << 20));
-      if (!ReadFile(file_.Get(), stored.data() + done, chunk, &read, nullptr))
-        FailToStore(fileName_, GetLastError());
-    }
-    if (done != size || !std::equal(bytes, bytes + size, stored.begin(),
-                                    [](BYTE a, char b) { return a == static_cast<BYTE>(b); }))
-      FailToStore(fileName_, 0);
-  }
-
-  // Puts the file in the link's place in one step, replacing a file of that name, and tells the
-  // shell's views, as the link object's own save does. A file of that name that another program
-  // holds is waited for a little.
-  void TakeLinkName() {
-    FILE_BASIC_INFO shown{};
-    shown.FileAttributes = FILE_ATTRIBUTE_ARCHIVE;
-    if (!SetFileInformationByHandle(file_.Get(), FileBasicInfo, &shown, sizeof shown))
-      FailToStore(fileName_, GetLastError());
-    const std::optional<std::wstring> name = ToWide(fileName_, true);
-    if (!name)
-      FailToStore(fileName_, ERROR_INVALID_NAME);
-    const std::size_t nameBytes = name->size() * sizeof(wchar_t);
-    std::vector<BYTE> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
-    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
-    rename->ReplaceIfExists = TRUE;
-    rename->FileNameLength = static_cast<DWORD>(nameBytes);
-    std::memcpy(buffer.data() + offsetof(FILE_RENAME_INFO, FileName), name->data(), nameBytes);
-    const bool replaces = IsExistingFile(fileName_);
-    if (!RetryWhileHeld([&] {
-          return SetFileInformationByHandle(file_.Get(), FileRenameInfo, rename,
-                                            static_cast<DWORD>(buffer.size()));
-        })) {
-      FailToStore(fileName_, GetLastError());
-    }
-    // The bytes were flushed and read back: what closing could report has been seen.
-    file_.Reset();
-    SHChangeNotify(replaces ? SHCNE_UPDATEITEM : SHCNE_CREATE, SHCNF_PATHA, fileName_.c_str(),
-                   nullptr);
-  }
-
- private:
-  std::string fileName_;
-  std::string path_;
-  UniqueFile file_;
-};
-
 // Writes the link object's bytes under the file name whole or not at all: an existing file of
 // that name stays as it was until the new link is known to be on the disk.
 void StoreLink(IShellLinkA& link, IPersistStream& persist, const std::string& fileName) {
@@ -308,9 +159,16 @@ void StoreLink(IShellLinkA& link, IPersistStream& persist, const std::string& fi
   if (bytes.Data() == nullptr || stat.cbSize.QuadPart > GlobalSize(memory))
     FailToStore(fileName, ERROR_NOT_ENOUGH_MEMORY);
 
-  PendingLink pending(fileName);
-  pending.Store(bytes.Data(), static_cast<std::size_t>(stat.cbSize.QuadPart));
-  pending.TakeLinkName();
+  const bool replaces = IsExistingFile(fileName);
+  try {
+    WriteFileBytes(fileName, std::string_view(reinterpret_cast<const char*>(bytes.Data()),
+                                              static_cast<std::size_t>(stat.cbSize.QuadPart)));
+  } catch (const FileError& error) {
+    FailToStore(fileName, error.Code());
+  }
+  // The shell's views learn of the link as the link object's own save tells them.
+  SHChangeNotify(replaces ? SHCNE_UPDATEITEM : SHCNE_CREATE, SHCNF_PATHA, fileName.c_str(),
+                 nullptr);
 }
 
 }  // namespace

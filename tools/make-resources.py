@@ -148,7 +148,9 @@ DISABLED_CLOSE = {"K": "D", "M": "S", "Y": "W", "G": "D", "L": "W"}
 # orange link lies over the blue one at the top and under it at the foot, and the link below is
 # darker where it meets the one above. The larger sizes are rendered from ICON_DRAWING.
 ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
-PNG_FROM = 40
+# The two sizes of 96 DPI, which every part of the system reads, are bitmaps; every other size is
+# read only by the icon loader of Windows Vista and later, which reads a PNG image at any size.
+BITMAP_SIZES = (16, 32)
 PAGE_EDGE = (0x55, 0x55, 0x55)
 PAPER = (0xFF, 0xFF, 0xFF)
 FOLD = (0xD9, 0xD9, 0xD9)
@@ -812,13 +814,12 @@ def png_image(size, rows):
 def icon():
     """The icon file: one 32-bit image for each size, smallest first.
 
-    From 40 pixels up the images are PNG, which keeps the program small: the system reads them
-    only for displays of 120 DPI and more, where the large icon is 40 pixels, and Windows reads
-    a PNG image at any size."""
+    The small and large icons of 96 DPI are bitmaps; the other sizes, read only for displays of
+    120 DPI and more and for the shell's larger views, are PNG, which keeps the program small."""
     images = []
     for size in ICON_SIZES:
         rows = drawn(size) if size in ICON_GRIDS else render(size)
-        images.append((size, png_image(size, rows) if size >= PNG_FROM else bgra_image(size, rows)))
+        images.append((size, bgra_image(size, rows) if size in BITMAP_SIZES else png_image(size, rows)))
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = len(directory) + 16 * len(images)
     entries = b""

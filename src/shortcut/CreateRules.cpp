@@ -19,7 +19,7 @@ std::optional<int> ShowCommandFor(int windowStateIndex) {
 }
 
 std::string LinkArguments(std::string_view targetPath, std::string_view parameters,
-                          const std::function<bool(const std::string&)>& exists) {
+                          bool (*exists)(const std::string& path)) {
   std::string arguments(parameters);
   // Blanks split a command line into arguments; no double-byte character has one as its
   // second byte.

@@ -1,6 +1,5 @@
 #pragma once
 // The create command's mappings from the window's choices to the shortcut writer's arguments.
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +14,7 @@ std::optional<int> ShowCommandFor(int windowStateIndex);
 // either end and no double quote, is put in double quotes, so that the target receives it as one
 // argument. A relative path is found from the target's folder, where the link starts it.
 std::string LinkArguments(std::string_view targetPath, std::string_view parameters,
-                          const std::function<bool(const std::string&)>& exists);
+                          bool (*exists)(const std::string& path));
 
 // "\"" name "\"を" "「" label "」に作成します。よろしいですか？"
 std::string ConfirmationText(std::string_view shortcutName, std::string_view destinationLabel);

@@ -27,9 +27,12 @@ TEST(CreateRules, ShowCommands) {
 }
 
 TEST(CreateRules, ParametersAreStoredAsTypedButOneExistingPathWithABlankIsQuoted) {
-  const std::string so = std::string("C:\\a ") + ut::kSo;  // ends in a 0x5C byte, no backslash
-  const std::set<std::string> existing = {"C:\\x y.txt", "C:\\My Dir\\", "C:\\Tools\\a b", so};
-  const auto exists = [&](const std::string& path) { return existing.count(path) != 0; };
+  static const std::string so = std::string("C:\\a ") + ut::kSo;  // ends in a 0x5C byte
+  const auto exists = [](const std::string& path) {
+    static const std::set<std::string> existing = {"C:\\x y.txt", "C:\\My Dir\\", "C:\\Tools\\a b",
+                                                   so};
+    return existing.count(path) != 0;
+  };
   const std::string program = "C:\\Program Files\\tool.exe";
   const std::string edit = "C:\\Tools\\edit.exe";
   const std::string cases[][3] = {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "DropBlock.h"
 #include "app/ControlIds.h"
 #include "base/KernelHandles.h"
 #include "base/SystemMessage.h"
@@ -467,37 +468,16 @@ void App::PressAltKey(char letter) const {
 }
 
 bool App::Drop(const std::vector<std::string>& paths) const {
-  std::string names;
-  for (const std::string& path : paths) {
-    names += path;
-    names += '\0';
-  }
-  return PostDrop(names + '\0', false);
+  return PostDrop(testing::DropBlock(paths));
 }
 
 bool App::Drop(const std::vector<std::wstring>& paths) const {
-  std::wstring names;
-  for (const std::wstring& path : paths) {
-    names += path;
-    names += L'\0';
-  }
-  names += L'\0';
-  return PostDrop(
-      std::string(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t)),
-      true);
+  return PostDrop(testing::DropBlock(paths));
 }
 
-bool App::PostDrop(const std::string& names, bool wide) const {
+bool App::PostDrop(const std::string& block) const {
   // A drop handle is a fixed global block, whose handle is its address: a block written into
   // the program's memory is what the shell would hand it.
-  std::string block(sizeof(DROPFILES), '\0');
-  DROPFILES header{};
-  header.pFiles = sizeof(DROPFILES);
-  header.pt = POINT{20, 20};
-  header.fNC = FALSE;
-  header.fWide = wide ? TRUE : FALSE;
-  std::memcpy(block.data(), &header, sizeof(header));
-  block += names;
   void* remote =
       VirtualAllocEx(process_, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   if (remote == nullptr) {

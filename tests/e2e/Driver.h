@@ -182,8 +182,8 @@ class App {
 
  private:
   HWND FindTopLevel(const std::function<bool(HWND)>& match) const;
-  // Posts WM_DROPFILES with a DROPFILES block of the given names, written into the program.
-  bool PostDrop(const std::string& names, bool wide) const;
+  // Posts WM_DROPFILES with a drop handle's block (DropBlock), written into the program.
+  bool PostDrop(const std::string& block) const;
   HWND WaitForBox(const std::function<bool(HWND)>& match, DWORD timeoutMs) const;
 
   HANDLE process_ = nullptr;

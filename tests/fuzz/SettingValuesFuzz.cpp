@@ -1,7 +1,8 @@
 // Setting values: a text that parses gives a value whose written form parses to it again, blanks
 // before a value change nothing, and every 32-bit value survives being written and read, in
 // decimal and as a "$" pattern. A section read whole (lines ended by zero bytes) gives a value
-// from inside its text, and a key added at its end is found when no line before names it.
+// from inside its text, and a key added at its end is found when no line before names it. A key
+// set in a whole file is there, and setting it again changes only its value.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -53,6 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else {
     const std::string added = std::string(section) + std::string(1, '\0') + "start = 7";
     VELMORA_FUZZ_CHECK(FindSectionValue(added, "Start") == std::optional<std::string_view>("7"));
+  }
+
+  // The same bytes as a whole settings file: a key set is there, and setting it again, to the
+  // same value or to another, touches nothing but the value.
+  const SettingText first[] = {{"Start", written}};
+  const SettingText second[] = {{"Start", pattern}};
+  if (const std::optional<std::string> once = WithSettingTexts(section, "Window", first)) {
+    VELMORA_FUZZ_CHECK(once->find(written) != std::string::npos);
+    VELMORA_FUZZ_CHECK(WithSettingTexts(*once, "Window", first) == once);
+    VELMORA_FUZZ_CHECK(WithSettingTexts(*once, "Window", second) ==
+                       WithSettingTexts(section, "Window", second));
   }
   return 0;
 }

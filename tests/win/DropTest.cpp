@@ -1,12 +1,12 @@
 // Several files dropped on the real main window at once: each becomes the target in turn.
 #include <windows.h>
-#include <shlobj.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "DropBlock.h"
 #include "FormWindow.h"
 #include "ReportCapture.h"
 #include "TestFiles.h"
@@ -17,18 +17,10 @@ namespace {
 
 // A drop handle as the shell hands it over: a global block of UTF-16 names.
 HDROP DropOf(const std::vector<std::wstring>& paths) {
-  std::wstring names;
-  for (const std::wstring& path : paths)
-    names += path + L'\0';
-  names += L'\0';
-  const std::size_t size = sizeof(DROPFILES) + names.size() * sizeof(wchar_t);
-  auto* block = static_cast<BYTE*>(GlobalAlloc(GPTR, size));
-  DROPFILES header{};
-  header.pFiles = sizeof(DROPFILES);
-  header.fWide = TRUE;
-  std::memcpy(block, &header, sizeof(header));
-  std::memcpy(block + sizeof(DROPFILES), names.data(), names.size() * sizeof(wchar_t));
-  return reinterpret_cast<HDROP>(block);
+  const std::string block = testing::DropBlock(paths);
+  void* memory = GlobalAlloc(GPTR, block.size());
+  std::memcpy(memory, block.data(), block.size());
+  return static_cast<HDROP>(memory);
 }
 
 std::string Caption(HWND window) {

@@ -5,7 +5,6 @@
 #include "app/SettingsTexts.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
-#include "base/LeadBytes.h"
 #include "base/PathRules.h"
 #include "base/SystemMessage.h"
 #include "base/WholeFile.h"
@@ -21,15 +20,10 @@ constexpr DWORD kValueBufferSize = 1024;
 constexpr DWORD kFirstSectionBufferSize = 1024;
 constexpr DWORD kSectionBufferSize = 32767;
 
-// "<path> に書き込めません", with the system's reason when it gave one. The reason loses its
-// closing "。": the report closes the message with its own full stop.
+// "<path> に書き込めません", with the system's reason when it gave one (SystemMessage drops its
+// closing full stop: the report adds its own).
 std::string CannotWriteText(const std::string& path, unsigned long code) {
-  std::string reason = code == 0 ? std::string() : SystemMessage(code);
-  constexpr char kIdeographicFullStop[] = "\x81\x42";  // code page 932
-  const std::size_t last = LeadBytes::Active().LastCharStart(reason);
-  if (last != std::string::npos &&
-      reason.compare(last, std::string::npos, kIdeographicFullStop) == 0)
-    reason.resize(last);
+  const std::string reason = code == 0 ? std::string() : SystemMessage(code);
   return reason.empty() ? FormatText(text::kCannotWrite, path)
                         : FormatText(text::kCannotWriteBecause, path) + reason;
 }

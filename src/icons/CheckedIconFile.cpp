@@ -19,20 +19,18 @@ CheckedIconFile::CheckedIconFile(std::string path) : path_(std::move(path)) {
   // Others may only read it while this is open.
   file_.Reset(CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
+  // One call gives the size to map and the stamp that tells a later change.
   BY_HANDLE_FILE_INFORMATION info{};
-  if (file_ && GetFileInformationByHandle(file_.Get(), &info)) {
-    const auto wide = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
-    stamp_.volume = info.dwVolumeSerialNumber;
-    stamp_.fileIndex = wide(info.nFileIndexHigh, info.nFileIndexLow);
-    stamp_.size = wide(info.nFileSizeHigh, info.nFileSizeLow);
-    stamp_.lastWrite =
-        wide(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
-  }
-  LARGE_INTEGER size{};
-  if (!file_ || !GetFileSizeEx(file_.Get(), &size) ||
-      static_cast<std::uint64_t>(size.QuadPart) > std::numeric_limits<std::size_t>::max())
+  if (!file_ || !GetFileInformationByHandle(file_.Get(), &info))
     return;
-  if (size.QuadPart == 0) {
+  const auto wide = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
+  stamp_.volume = info.dwVolumeSerialNumber;
+  stamp_.fileIndex = wide(info.nFileIndexHigh, info.nFileIndexLow);
+  stamp_.size = wide(info.nFileSizeHigh, info.nFileSizeLow);
+  stamp_.lastWrite = wide(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
+  if (stamp_.size > std::numeric_limits<std::size_t>::max())
+    return;
+  if (stamp_.size == 0) {
     // An empty file cannot be mapped, by the system either.
     state_ = State::Checked;
     return;
@@ -44,7 +42,7 @@ CheckedIconFile::CheckedIconFile(std::string path) : path_(std::move(path)) {
     return;
   state_ = State::Checked;
   check_ = CheckIconSource(std::span(static_cast<const std::uint8_t*>(view.Get()),
-                                     static_cast<std::size_t>(size.QuadPart)));
+                                     static_cast<std::size_t>(stamp_.size)));
 }
 
 bool CheckedIconFile::ShellMayRead() const {
